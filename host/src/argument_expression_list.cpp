@@ -1,0 +1,50 @@
+// Argument expressions of a statement being parsed: positional and named.
+#include <orv/arguments.h>
+
+namespace Velkor::Orv {
+
+ArgumentExpressionList::ArgumentExpressionList() = default;
+ArgumentExpressionList::~ArgumentExpressionList() = default;
+
+void ArgumentExpressionList::AddListArgument(INCObjectExpression* argument) { list_.emplace_back(argument); }
+
+void ArgumentExpressionList::PrependListArgument(INCObjectExpression* argument) {
+  list_.emplace(list_.begin(), argument);
+}
+
+TResult ArgumentExpressionList::ReplaceListArgument(std::int32_t index, INCObjectExpression* argument) {
+  if (index < 0 || index >= GetArgumentListSize()) return 1;
+  list_[static_cast<std::size_t>(index)] = argument;
+  return ORV_SUCCESS;
+}
+
+std::int32_t ArgumentExpressionList::GetArgumentListSize() const { return static_cast<std::int32_t>(list_.size()); }
+
+TResult ArgumentExpressionList::GetListArgument(std::int32_t index, SmartPointer<INCObjectExpression>& argument) const {
+  if (index < 0 || index >= GetArgumentListSize()) return 1;
+  argument = list_[static_cast<std::size_t>(index)];
+  return ORV_SUCCESS;
+}
+
+void ArgumentExpressionList::RegisterMapArgument(const String& name, INCObjectExpression* argument) {
+  for (NamedArgument& named : map_) {
+    if (named.name == name) {
+      named.argument = argument;
+      return;
+    }
+  }
+  map_.push_back({name, argument});
+}
+
+std::int32_t ArgumentExpressionList::GetMapArgumentCount() const { return static_cast<std::int32_t>(map_.size()); }
+
+TResult ArgumentExpressionList::GetMapArgument(std::int32_t index, String& name,
+                                               SmartPointer<INCObjectExpression>& argument) const {
+  if (index < 0 || index >= GetMapArgumentCount()) return 1;
+  const NamedArgument& named = map_[static_cast<std::size_t>(index)];
+  name = named.name;
+  argument = named.argument;
+  return ORV_SUCCESS;
+}
+
+}  // namespace Velkor::Orv

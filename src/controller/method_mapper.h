@@ -1,0 +1,27 @@
+// The machine's method mapper: the controller functions by name.
+#pragma once
+
+#include <map>
+#include <memory>
+
+#include "controller/method.h"
+
+namespace Velkor::OrvTessan {
+
+class MethodMapper final : public Orv::IMethodMapper {
+ public:
+  MethodMapper();
+  ~MethodMapper() override;
+
+  bool IsMethod(const Orv::String& name) override;
+  bool GetMethodReturnType(const Orv::String& name, Orv::IExecutionContext* context,
+                           Orv::SmartPointer<Orv::INCType>& type) override;
+  Orv::TResult EvaluateMethod(const Orv::String& name, Orv::SmartPointer<Orv::ArgumentTable> arguments,
+                              Orv::IExecutionContext* context, Orv::SmartPointer<Orv::INCObject>& result,
+                              std::uint32_t& status, Orv::String& message) override;
+
+ private:
+  std::map<Orv::String, std::unique_ptr<IMethod>> methods_;
+};
+
+}  // namespace Velkor::OrvTessan

@@ -1,0 +1,73 @@
+#include "parser/actions/action_support.h"
+
+#include "frame/messages.h"
+
+namespace Velkor::OrvTessan {
+
+bool Refuse(ParseSession& session) {
+  ReportParseError(session, "");
+  return false;
+}
+
+bool RefuseWith(ParseSession& session, int number, const char* argument) {
+  session.state.error.lastMessage = FormatMessage(number, argument ? argument : "");
+  ReportParseError(session, "special error");
+  return false;
+}
+
+namespace {
+SmartPointer<Orv::INCObjectExpression> ConstantOf(ParseSession& session, const SmartPointer<Orv::INCValue>& value) {
+  SmartPointer<Orv::INCObjectExpression> constant;
+  if (value) session.host().expressions->CreateConstantExpression(value.get(), constant);
+  return constant;
+}
+}  // namespace
+
+SmartPointer<Orv::INCObjectExpression> StringConstant(ParseSession& session, std::string_view text) {
+  SmartPointer<Orv::INCValue> value;
+  session.host().values->CreateStringValue(HostText(text), value);
+  return ConstantOf(session, value);
+}
+
+SmartPointer<Orv::INCObjectExpression> IntConstant(ParseSession& session, std::int32_t number) {
+  SmartPointer<Orv::INCValue> value;
+  session.host().values->CreateIntValue(number, value);
+  return ConstantOf(session, value);
+}
+
+SmartPointer<Orv::INCObjectExpression> RealConstantExpression(ParseSession& session, double number) {
+  SmartPointer<Orv::INCValue> value;
+  session.host().values->CreateRealValue(number, value);
+  return ConstantOf(session, value);
+}
+
+SmartPointer<Orv::INCObjectExpression> BoolConstant(ParseSession& session, bool truth) {
+  SmartPointer<Orv::INCValue> value;
+  session.host().values->CreateBoolValue(truth, value);
+  return ConstantOf(session, value);
+}
+
+SmartPointer<Orv::INCObjectExpression> ReferenceConstant(ParseSession& session, Orv::INCObject* object) {
+  SmartPointer<Orv::INCValue> value;
+  session.host().values->CreateReferenceValue(object, value);
+  return ConstantOf(session, value);
+}
+
+Orv::INCExpression* AsExpression(const SmartPointer<Orv::INCObjectExpression>& node) {
+  return dynamic_cast<Orv::INCExpression*>(node.get());
+}
+
+Orv::INCStructExpression* AsStructExpression(const SmartPointer<Orv::INCObjectExpression>& node) {
+  return dynamic_cast<Orv::INCStructExpression*>(node.get());
+}
+
+Expr* NewExpr(ParseSession& session, SmartPointer<Orv::INCObjectExpression> expression, std::int32_t type) {
+  Expr* value = session.arena().NewExpr();
+  value->expression = std::move(expression);
+  value->type = type;
+  return value;
+}
+
+SmartPointer<Orv::ArgumentExpressionList> NewArgumentList() { return new Orv::ArgumentExpressionList(); }
+
+}  // namespace Velkor::OrvTessan

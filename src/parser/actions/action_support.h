@@ -1,0 +1,38 @@
+// Helpers shared by the actions of every theme: refusing a block, and making
+// the constants, lists and expression values that statements are built from.
+#pragma once
+
+#include <string_view>
+
+#include "parser/parse_session.h"
+
+namespace Velkor::OrvTessan {
+
+// Refuses the block with message 6 and the text read so far; returns false.
+bool Refuse(ParseSession& session);
+// Refuses the block with catalogue message `number`, formatted with
+// `argument` where the message has a %s; returns false.
+bool RefuseWith(ParseSession& session, int number, const char* argument = nullptr);
+
+inline Orv::String HostText(std::string_view text) { return Orv::String(text.data(), text.size()); }
+
+// Constant expressions; empty when the host refuses to make one.
+SmartPointer<Orv::INCObjectExpression> StringConstant(ParseSession& session, std::string_view text);
+SmartPointer<Orv::INCObjectExpression> IntConstant(ParseSession& session, std::int32_t value);
+SmartPointer<Orv::INCObjectExpression> RealConstantExpression(ParseSession& session, double value);
+SmartPointer<Orv::INCObjectExpression> BoolConstant(ParseSession& session, bool value);
+// A constant whose value carries `object` (a reference value).
+SmartPointer<Orv::INCObjectExpression> ReferenceConstant(ParseSession& session, Orv::INCObject* object);
+
+// The node seen as a basic-result or a structure-result expression (null
+// when it is not one).
+Orv::INCExpression* AsExpression(const SmartPointer<Orv::INCObjectExpression>& node);
+Orv::INCStructExpression* AsStructExpression(const SmartPointer<Orv::INCObjectExpression>& node);
+
+// A new expression value in the parse arena.
+Expr* NewExpr(ParseSession& session, SmartPointer<Orv::INCObjectExpression> expression, std::int32_t type);
+
+// A new argument list owned by the caller (statements hand it to the host).
+SmartPointer<Orv::ArgumentExpressionList> NewArgumentList();
+
+}  // namespace Velkor::OrvTessan

@@ -1,0 +1,31 @@
+// The parsers' error routine, called by the generated parser on a syntax
+// error and by the actions when they refuse a block.
+#include <algorithm>
+#include <cstring>
+
+#include "frame/messages.h"
+#include "parser/nc_grammar.h"
+#include "parser/parse_session.h"
+
+namespace Velkor::OrvTessan {
+
+// The marker an action passes after storing a more precise message itself.
+static constexpr char kSpecialError[] = "special error";
+
+int ReportParseError(ParseSession& session, const char* text) {
+  ScanState& scan = session.state.scan;
+  if (std::strcmp(text, kSpecialError) != 0) {
+    const std::size_t consumed = std::min(scan.readPosition, scan.currentText.size());
+    const std::string prefix = scan.currentText.substr(0, consumed);
+    session.state.error.lastMessage = FormatMessage(kParseErrorAfter, prefix.c_str());
+  }
+  session.state.error.kind = 0;
+  session.scanner.Flush();
+  return 0;
+}
+
+}  // namespace Velkor::OrvTessan
+
+void ncerror(Velkor::OrvTessan::ParseSession& session, const char* message) {
+  Velkor::OrvTessan::ReportParseError(session, message);
+}

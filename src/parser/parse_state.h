@@ -1,0 +1,86 @@
+// The process-wide state of the NC parsers: one instance per loaded library,
+// shared by the block and the expression entry points. One parse runs at a
+// time; nothing here is guarded.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "parser/parse_arena.h"
+#include "parser/scanner.h"
+
+namespace Velkor::OrvTessan {
+
+// Macro name to replacement text, ordered byte-wise. Lives as long as the
+// library and is emptied whenever a program parser is constructed.
+using MacroTable = std::map<std::string, std::string, std::less<>>;
+
+// Input and flags shared by both scanner instances.
+struct ScanState {
+  std::string currentText;        // private copy of the text being scanned
+  std::size_t readPosition = 0;   // characters handed to a scanner so far
+  bool prescan = false;           // macro-expansion pass
+  bool definition = false;        // the block is a DEFINE: no expansion, AS starts the value
+  bool labelAllowed = false;      // a word followed by ':' is a label declaration
+  bool programName = false;       // the next integer names a subprogram (after L)
+  std::string expandedText;       // the text after macro expansion
+  std::string rejectedWord;       // last G/H/L/M word found not to be a macro
+
+  // Makes `text` the current text, read from its start.
+  void SetInput(std::string_view text);
+};
+
+// The message a failed parse hands to the host.
+struct ErrorState {
+  static constexpr const char* kDefaultMessage = "Parse error.";
+  Orv::String lastMessage = kDefaultMessage;
+  std::int32_t kind = 0;
+
+  void Reset() {
+    lastMessage = kDefaultMessage;
+    kind = 0;
+  }
+};
+
+// Host objects fetched at the start of each parse.
+struct HostObjects {
+  Orv::IExecutionContext* executionContext = nullptr;
+  SmartPointer<Orv::IValueFactory> values;
+  SmartPointer<Orv::IExpressionFactory> expressions;
+  SmartPointer<Orv::IMethodCallFactory> methodCalls;
+  SmartPointer<Orv::IArrayTypeFactory> arrayTypes;
+  SmartPointer<Orv::ILValueFactory> lvalues;
+  Orv::IChannel* channel = nullptr;
+  Orv::IVariableScope* scope = nullptr;
+  SmartPointer<Orv::INCStructType> frameType;
+  SmartPointer<Orv::INCStructType> axisType;
+};
+
+// Statement state of the program grammar that lives for one block, and the
+// declaration context that lives until the next DEF.
+struct StatementState {
+  SmartPointer<Orv::INCObjectExpression> caseSelector;
+  std::int32_t syncKind = 0;  // 0: no synchronized action open
+  SmartPointer<Orv::INCObjectExpression> syncCondition;
+  std::int32_t declarationScope = 0;
+  std::int32_t declarationType = 0;
+};
+
+struct ParseState {
+  ParseState();
+
+  MacroTable macros;
+  ScanState scan;
+  ErrorState error;
+  HostObjects host;
+  StatementState statement;
+  SmartPointer<Orv::INCObjectExpression> expressionResult;
+  ParseArena arena;
+  Scanner programScanner;
+  Scanner expressionScanner;
+
+  static ParseState& Global();
+};
+
+}  // namespace Velkor::OrvTessan

@@ -1,0 +1,65 @@
+// Types the parser keeps beside the host objects it builds: the parser's own
+// type codes, the expression value of a grammar symbol, and the address word
+// record that the scanner attaches to address tokens.
+#pragma once
+
+#include <cstdint>
+
+#include <orv/orv.h>
+
+namespace Velkor::OrvTessan {
+
+using Orv::SmartPointer;
+
+// The parser's type codes; INT to FRAME are also the codes of the scanner's
+// type keywords.
+enum ParserType : std::int32_t {
+  kIntType = 0,
+  kRealType = 1,
+  kBoolType = 2,
+  kCharType = 3,
+  kStringType = 4,
+  kAxisType = 5,
+  kFrameType = 6,
+  kArrayType = 7,  // a whole array named without an index
+};
+
+std::int32_t ParserToHostType(std::int32_t parserType);
+std::int32_t HostToParserType(std::int32_t hostType);
+
+// The value of an expression-like grammar symbol: the host expression built
+// so far and its parser type, plus what a variable reference carries until
+// the reference is used as a value or assigned to.
+struct Expr {
+  SmartPointer<Orv::INCObjectExpression> expression;
+  std::int32_t type = kIntType;
+  // Array or structure target of an indexed reference.
+  SmartPointer<Orv::INCObjectExpression> lvalue;
+  // Set when an index is applied to a plain variable (character access).
+  SmartPointer<Orv::INCObjectExpression> variable;
+  SmartPointer<Orv::INCObjectExpression> firstIndex;
+  std::int32_t firstIndexType = kIntType;
+  SmartPointer<Orv::INCObjectExpression> secondIndex;
+  std::int32_t secondIndexType = kIntType;
+  // How an address value is applied ("AC", "IC", ..., or the empty text).
+  SmartPointer<Orv::INCObjectExpression> modifier;
+
+  // Keeps only expression and type, as a reference does once it is a value.
+  void DropReferenceParts();
+};
+
+// An address token: the command name, the parser type its value takes and
+// the flag passed on with the command.
+struct AddressWord {
+  char name[12];
+  std::int32_t valueType;
+  std::uint8_t flag;
+};
+
+// Initial values of an array declaration.
+struct ArrayInitializer {
+  bool listMode = true;  // false: the one value is repeated
+  SmartPointer<Orv::ArgumentExpressionList> values;
+};
+
+}  // namespace Velkor::OrvTessan

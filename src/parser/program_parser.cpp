@@ -1,0 +1,259 @@
+// The two entry points of the program parser and the drivers behind them.
+// Both run the same two passes over a private upper-cased copy of the text:
+// the pre-scan, which expands macros into the expanded text, then the grammar
+// over the expanded text with the host objects fetched for this parse.
+#include "parser/program_parser.h"
+
+#include <cctype>
+
+#include "frame/messages.h"
+#include "frame/results.h"
+#include "parser/nc_grammar.h"
+#include "parser/parse_session.h"
+
+namespace Velkor::OrvTessan {
+namespace {
+
+// Blocks (after expansion) and expression texts must stay below this length.
+constexpr std::size_t kMaximumTextLength = 512;
+
+const Orv::String kFrameTypeName = "FRAME";
+const Orv::String kAxisTypeName = "AXIS";
+
+template <class T>
+void Cache(SmartPointer<T>& cached, SmartPointer<T> fetched) {
+  if (cached.get() != fetched.get()) cached = std::move(fetched);
+}
+
+int MessageFor(ScannerFailure::Reason reason) {
+  return reason == ScannerFailure::Reason::kTokenTooLong ? kLineTooLong : kInternalError;
+}
+
+void WriteMessage(int number, std::int32_t* messageKind, Orv::String* message) {
+  if (messageKind) *messageKind = 0;
+  if (message) *message = FormatMessage(number);
+}
+
+// Upper-cases the text into the current text and runs the pre-scan over it,
+// which leaves the macro-expanded text in the scan state.
+void Prescan(ParseState& state, Scanner& scanner, const Orv::String& text) {
+  ScanState& scan = state.scan;
+  std::string upper(text.data(), text.size());
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  scan.SetInput(upper);
+  scan.expandedText.clear();
+  scan.definition = false;
+  scan.prescan = true;
+  scan.rejectedWord.clear();
+  // A label at the head of a block is expanded like any word, whatever the
+  // previous block left behind.
+  scan.labelAllowed = false;
+  try {
+    while (scanner.NextToken() != 0) {
+    }
+  } catch (...) {
+    scan.prescan = false;
+    throw;
+  }
+  scan.prescan = false;
+}
+
+// Makes the expanded text the input of the main pass.
+void StartMainPass(ScanState& scan) {
+  scan.SetInput(scan.expandedText);
+  scan.expandedText.clear();
+  scan.definition = false;
+}
+
+// Looks `name` up in the registry; keeps the cached type when the registry
+// does not know the name. Returns false when the name is unknown.
+bool LookUpStructType(Orv::IExecutionContext* context, const Orv::String& name,
+                      SmartPointer<Orv::INCStructType>& cached) {
+  Orv::ITypeRegistry* registry = context->GetTypeRegistry();
+  SmartPointer<Orv::INCType> type;
+  if (registry == nullptr || registry->FindType(name, type) != Orv::ORV_SUCCESS) return false;
+  Cache(cached, Orv::DynamicPointerCast<Orv::INCStructType>(type));
+  return true;
+}
+
+Orv::TResult RunBlockDriver(ParseState& state, Orv::IParseContext* context, std::int32_t* messageKind,
+                            Orv::String* message) {
+  ScanState& scan = state.scan;
+  scan.readPosition = 0;
+  if (scan.expandedText.size() >= kMaximumTextLength) {
+    WriteMessage(kLineTooLong, messageKind, message);
+    return kFailure;
+  }
+  Orv::IExecutionContext* executionContext = context ? context->GetExecutionContext() : nullptr;
+  if (executionContext == nullptr) return kFailure;
+
+  HostObjects& host = state.host;
+  host.executionContext = executionContext;
+  Cache(host.values, executionContext->GetValueFactory());
+  Cache(host.expressions, executionContext->GetExpressionFactory());
+  Cache(host.methodCalls, executionContext->GetMethodCallFactory());
+  Cache(host.arrayTypes, executionContext->GetArrayTypeFactory());
+  Cache(host.lvalues, executionContext->GetLValueFactory());
+  host.channel = executionContext->GetChannel();
+  host.scope = executionContext->GetVariableScope();
+
+  state.error.Reset();
+  StatementState& statement = state.statement;
+  statement.caseSelector.reset();
+  scan.labelAllowed = true;
+  context->SetSyncMode(0);
+  statement.syncKind = 0;
+  statement.syncCondition.reset();
+
+  LookUpStructType(executionContext, kFrameTypeName, host.frameType);
+  if (!host.frameType) return kFailure;
+  LookUpStructType(executionContext, kAxisTypeName, host.axisType);
+  if (!host.axisType) return kFailure;
+  if (!host.values || !host.expressions || !host.methodCalls || !host.arrayTypes || !host.lvalues) {
+    WriteMessage(kInternalError, messageKind, message);
+    return kFailure;
+  }
+
+  StartMainPass(scan);
+  scan.programName = false;
+  ParseSession session{state, state.programScanner, context, {}};
+  const int outcome = ncparse_line(session).yystatus;
+  state.arena.Clear();
+  if (outcome == 0) return kSuccess;
+  if (session.scannerFailure) {
+    WriteMessage(MessageFor(*session.scannerFailure), messageKind, message);
+    return kFailure;
+  }
+  if (messageKind) *messageKind = state.error.kind;
+  if (message) *message = state.error.lastMessage;
+  return kFailure;
+}
+
+Orv::TResult RunExpressionDriver(ParseState& state, Orv::IExecutionContext* context, std::int32_t* messageKind,
+                                 Orv::String* message) {
+  HostObjects& host = state.host;
+  host.executionContext = context;
+  Cache(host.expressions, context->GetExpressionFactory());
+  Cache(host.values, context->GetValueFactory());
+  Cache(host.methodCalls, context->GetMethodCallFactory());
+  Cache(host.lvalues, context->GetLValueFactory());
+  host.scope = context->GetVariableScope();
+
+  ScanState& scan = state.scan;
+  scan.readPosition = 0;
+  state.error.Reset();
+
+  if (!LookUpStructType(context, kFrameTypeName, host.frameType)) return kFailure;
+  if (!host.frameType) {
+    if (messageKind) *messageKind = 0;
+    return kFailure;
+  }
+  SmartPointer<Orv::INCStructType> axisType;
+  if (!LookUpStructType(context, kAxisTypeName, axisType) || !axisType) {
+    host.frameType.reset();
+    if (messageKind) *messageKind = 0;
+    return kFailure;
+  }
+  Cache(host.axisType, std::move(axisType));
+  if (!host.values || !host.expressions || !host.methodCalls || !host.lvalues) {
+    WriteMessage(kInternalError, messageKind, message);
+    return kFailure;
+  }
+
+  StartMainPass(scan);
+  state.expressionResult.reset();
+  ParseSession session{state, state.expressionScanner, nullptr, {}};
+  const int outcome = ncparse_exprInput(session).yystatus;
+  state.arena.Clear();
+  if (outcome == 0) return kSuccess;
+  state.expressionResult.reset();
+  if (session.scannerFailure) {
+    WriteMessage(MessageFor(*session.scannerFailure), messageKind, message);
+    return kFailure;
+  }
+  if (messageKind) *messageKind = state.error.kind;
+  if (message) *message = state.error.lastMessage;
+  return kFailure;
+}
+
+// Leaves the shared state ready for the next parse after an exception that
+// interrupted one (the host ran out of storage, for instance).
+void RecoverFromException(ParseState& state, std::int32_t* messageKind, Orv::String* message) {
+  state.arena.Clear();
+  state.scan.prescan = false;
+  state.programScanner.Flush();
+  state.expressionScanner.Flush();
+  WriteMessage(kInternalError, messageKind, message);
+}
+
+}  // namespace
+
+ProgramParser::ProgramParser() { ParseState::Global().macros.clear(); }
+
+ProgramParser::~ProgramParser() = default;
+
+Orv::TResult ProgramParser::ParseBlock(const Orv::String& block, Orv::IParseContext* context,
+                                       std::int32_t* messageKind, Orv::String* message) {
+  ParseState& state = ParseState::Global();
+  try {
+    Prescan(state, state.programScanner, block);
+    return RunBlockDriver(state, context, messageKind, message);
+  } catch (const ScannerFailure& failure) {
+    WriteMessage(MessageFor(failure.reason()), messageKind, message);
+    return kFailure;
+  } catch (const std::exception&) {
+    RecoverFromException(state, messageKind, message);
+    return kFailure;
+  }
+}
+
+Orv::TResult ProgramParser::ParseExpression(const Orv::String& text, Orv::IExecutionContext* context,
+                                            SmartPointer<Orv::INCExpression>* result, std::int32_t* messageKind,
+                                            Orv::String* message) {
+  if (result == nullptr) return kFailure;
+  if (context == nullptr) return kFailure;
+  ParseState& state = ParseState::Global();
+  result->reset();
+  try {
+    if (text.size() >= kMaximumTextLength) {
+      WriteMessage(kLineTooLong, messageKind, message);
+      return kFailure;
+    }
+    Prescan(state, state.expressionScanner, text);
+    if (state.scan.expandedText.size() >= kMaximumTextLength) {
+      WriteMessage(kLineTooLong, messageKind, message);
+      return kFailure;
+    }
+    const Orv::TResult driven = RunExpressionDriver(state, context, messageKind, message);
+    if (driven != kSuccess) return driven;
+  } catch (const ScannerFailure& failure) {
+    WriteMessage(MessageFor(failure.reason()), messageKind, message);
+    return kFailure;
+  } catch (const std::exception&) {
+    RecoverFromException(state, messageKind, message);
+    return kFailure;
+  }
+
+  // A basic-result expression is handed over as it is; an AXIS-typed one as
+  // its name; any other structure type is refused by the type comparison.
+  SmartPointer<Orv::INCObjectExpression> produced = std::move(state.expressionResult);
+  if (auto* expression = dynamic_cast<Orv::INCExpression*>(produced.get())) {
+    *result = expression;
+    return kSuccess;
+  }
+  auto* structure = dynamic_cast<Orv::INCStructExpression*>(produced.get());
+  if (structure == nullptr) return kSuccess;
+  SmartPointer<Orv::INCType> resultType;
+  if (const Orv::TResult found = structure->GetResultType(resultType); found != Orv::ORV_SUCCESS) return found;
+  SmartPointer<Orv::INCType> axisType;
+  Orv::ITypeRegistry* registry = context->GetTypeRegistry();
+  if (registry == nullptr || registry->FindType(kAxisTypeName, axisType) != Orv::ORV_SUCCESS) return kFailure;
+  if (const Orv::TResult same = resultType->CompareType(axisType.get()); same != 0) return same;
+  SmartPointer<Orv::INCObjectExpression> name;
+  const Orv::TResult made = state.host.expressions->CreateMemberExpression(structure, "Name", name);
+  if (made != Orv::ORV_SUCCESS) return made;
+  *result = dynamic_cast<Orv::INCExpression*>(name.get());
+  return kSuccess;
+}
+
+}  // namespace Velkor::OrvTessan
