@@ -3,9 +3,6 @@
  * or one bare expression (start symbol `exprInput`). Every action is a single
  * call into the action files; an action that refuses the block has already
  * reported through the error routine and makes the parse fail.
- *
- * Rule numbers in the banners are those of the language definition, which the
- * action files use to name what they implement.
  */
 
 %require "3.8"
@@ -121,8 +118,8 @@ using namespace Velkor::OrvTessan;
 %%
 
 /*
- * Block frame (rules 1 to 43): header, language switch, skip level, block
- * number, label, the statement list and its trailing comment, DEFINE.
+ * Block frame: header, language switch, skip level, block number, label,
+ * the statement list and its trailing comment, DEFINE.
  */
 
 line
@@ -196,8 +193,8 @@ macroDefinition
   ;
 
 /*
- * Words and addresses (rules 44 to 86): macro names, address words with
- * their values and modifiers, G and M words.
+ * Words and addresses: macro names, address words with their values and
+ * modifiers, G and M words.
  */
 
 macroName
@@ -272,8 +269,8 @@ word
   ;
 
 /*
- * Command statements (rules 87 to 103): predefined controller commands and
- * the four commands with a structure of their own.
+ * Command statements: predefined controller commands and the four commands
+ * with a structure of their own.
  */
 
 cmdStmt
@@ -308,8 +305,7 @@ optionalValueArgumentList
   ;
 
 /*
- * Interrupts (rules 104 to 108): SETINT with its priority, routine and
- * LIFTFAST.
+ * Interrupts: SETINT with its priority, routine and LIFTFAST.
  */
 
 setIntStmt
@@ -328,8 +324,8 @@ liftfastOp
   ;
 
 /*
- * Variable declarations (rules 109 to 129): DEF with scope, type, scalar and
- * array declarators and their initial values; REDEF.
+ * Variable declarations: DEF with scope, type, scalar and array declarators
+ * and their initial values; REDEF.
  */
 
 declTypeMark
@@ -382,7 +378,7 @@ expressionList
   ;
 
 /*
- * Names and variable references (rules 130 to 141).
+ * Names and variable references.
  */
 
 variableName
@@ -409,7 +405,7 @@ lValue
   ;
 
 /*
- * Literals, functions and operators (rules 142 to 188).
+ * Literals, functions and operators.
  */
 
 intValue
@@ -483,7 +479,7 @@ frameValueArgumentList
   ;
 
 /*
- * Assignments and messages (rules 189 to 194).
+ * Assignments and messages.
  */
 
 assignment
@@ -499,8 +495,8 @@ msgStmt
   ;
 
 /*
- * Subprograms and calls (rules 195 to 235): EXTERN, PROC, calls by name,
- * CALL, MCALL, TRAILON/TRAILOF, argument lists, RET.
+ * Subprograms and calls: EXTERN, PROC, calls by name, CALL, MCALL,
+ * TRAILON/TRAILOF, argument lists, RET.
  */
 
 subProgDeclaration
@@ -596,9 +592,9 @@ returnStmt
   ;
 
 /*
- * Control flow and jumps (rules 236 to 279): GOTO forms with label
- * expressions, CASE, IF/ELSE/ENDIF, LOOP, FOR, WHILE, REPEAT/UNTIL and the
- * label-range repetitions.
+ * Control flow and jumps: GOTO forms with label expressions, CASE,
+ * IF/ELSE/ENDIF, LOOP, FOR, WHILE, REPEAT/UNTIL and the label-range
+ * repetitions.
  */
 
 labelExpression
@@ -718,8 +714,8 @@ repeatCount
   ;
 
 /*
- * Synchronized actions (rules 280 to 288): the action heads with and without
- * a condition, the end of the action, CANCEL.
+ * Synchronized actions: the action heads with and without a condition, the
+ * end of the action, CANCEL.
  */
 
 syncConditionMark
