@@ -10,6 +10,7 @@
 namespace Velkor::OrvTessan {
 
 using Orv::SmartPointer;
+using ExpressionRef = SmartPointer<Orv::INCObjectExpression>;
 
 // The parser's type codes; INT to FRAME are also the codes of the scanner's
 // type keywords.

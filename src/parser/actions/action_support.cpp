@@ -68,6 +68,13 @@ Expr* NewExpr(ParseSession& session, SmartPointer<Orv::INCObjectExpression> expr
   return value;
 }
 
+bool Produce(ParseSession& session, Expr*& result, SmartPointer<Orv::INCObjectExpression> expression,
+             std::int32_t type) {
+  if (!expression) return Refuse(session);
+  result = NewExpr(session, std::move(expression), type);
+  return true;
+}
+
 SmartPointer<Orv::ArgumentExpressionList> NewArgumentList() { return new Orv::ArgumentExpressionList(); }
 
 }  // namespace Velkor::OrvTessan

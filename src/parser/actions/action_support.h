@@ -31,6 +31,10 @@ Orv::INCStructExpression* AsStructExpression(const SmartPointer<Orv::INCObjectEx
 
 // A new expression value in the parse arena.
 Expr* NewExpr(ParseSession& session, SmartPointer<Orv::INCObjectExpression> expression, std::int32_t type);
+// Makes `expression` the action's result, or refuses the block when the
+// host could not build it (it is empty).
+bool Produce(ParseSession& session, Expr*& result, SmartPointer<Orv::INCObjectExpression> expression,
+             std::int32_t type);
 
 // A new argument list owned by the caller (statements hand it to the host).
 SmartPointer<Orv::ArgumentExpressionList> NewArgumentList();

@@ -10,8 +10,6 @@
 
 namespace Velkor::OrvTessan {
 
-using ExpressionRef = SmartPointer<Orv::INCObjectExpression>;
-
 // A binary node of both operands, when both are basic-result expressions and
 // the host builds it; empty otherwise.
 ExpressionRef MakeBinaryExpression(ParseSession& session, const ExpressionRef& left, const ExpressionRef& right,

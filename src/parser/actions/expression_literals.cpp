@@ -1,0 +1,100 @@
+// Literals, axis names and argument lists of expressions.
+#include <charconv>
+#include <cstring>
+#include <string>
+
+#include "parser/actions/action_support.h"
+#include "parser/actions/expression_actions.h"
+#include "parser/actions/expression_helpers.h"
+
+namespace Velkor::OrvTessan {
+namespace {
+
+// The decimal value of an optionally signed digit string, modulo 2^32: long
+// digit strings wrap instead of overflowing.
+std::uint32_t WrappedDecimal(const char* text) {
+  bool negative = false;
+  if (*text == '-' || *text == '+') negative = *text++ == '-';
+  std::uint32_t value = 0;
+  for (; *text >= '0' && *text <= '9'; ++text) value = value * 10u + static_cast<std::uint32_t>(*text - '0');
+  return negative ? 0u - value : value;
+}
+
+}  // namespace
+
+std::int32_t IntegerOfDigits(const char* digits) { return static_cast<std::int32_t>(WrappedDecimal(digits)); }
+
+std::int32_t NegatedIntegerOfDigits(const char* digits) {
+  return static_cast<std::int32_t>(0u - WrappedDecimal(digits));
+}
+
+double RealOfText(const char* text) {
+  double value = 0.0;
+  std::from_chars(text, text + std::strlen(text), value);
+  return value;
+}
+
+const char* AxisNameText(ParseSession& session, const AddressWord& address, const char* digits) {
+  return session.arena().Keep(std::string(address.name) + (digits ? digits : ""));
+}
+
+const char* SpindleNameText(ParseSession& session, const AddressWord& address, const char* digits) {
+  // The only extended address that names an axis is the spindle.
+  if (std::strcmp(address.name, "S") != 0) {
+    Refuse(session);
+    return nullptr;
+  }
+  return AxisNameText(session, address, digits);
+}
+
+bool RealLiteral(ParseSession& session, Expr*& result, double value) {
+  return Produce(session, result, RealConstantExpression(session, value), kRealType);
+}
+
+bool IntegerLiteral(ParseSession& session, Expr*& result, std::int32_t value) {
+  return Produce(session, result, IntConstant(session, value), kIntType);
+}
+
+bool StringLiteral(ParseSession& session, Expr*& result, const char* text) {
+  return Produce(session, result, StringConstant(session, text), kStringType);
+}
+
+bool BoolLiteral(ParseSession& session, Expr*& result, std::int32_t value) {
+  return Produce(session, result, BoolConstant(session, value != 0), kBoolType);
+}
+
+// An axis in an expression is resolved by the controller when the block
+// runs, never at parse time.
+bool AxisLiteral(ParseSession& session, Expr*& result, const char* axisName) {
+  const ExpressionRef name = StringConstant(session, axisName);
+  if (!name) return Refuse(session);
+  Orv::INCObjectExpression* arguments[] = {name.get()};
+  ExpressionRef axis;
+  session.host().methodCalls->CreateMethodExpression(1, arguments, "CreateAxis", axis);
+  return Produce(session, result, std::move(axis), kAxisType);
+}
+
+bool ListArgument(ParseSession& session, Expr*& result, Expr* argument) {
+  result = argument;
+  if (argument->type != kAxisType) return true;
+  if (AsStructExpression(argument->expression) == nullptr) return Refuse(session);
+  ExpressionRef name = MemberExpression(session, argument->expression, "Name");
+  if (!name) return Refuse(session);
+  result = NewExpr(session, std::move(name), kStringType);
+  return true;
+}
+
+Orv::ArgumentExpressionList* ArgumentListOf(ParseSession& session, Expr* first) {
+  return AppendArgument(session.arena().NewArgumentList(), first);
+}
+
+Orv::ArgumentExpressionList* AppendArgument(Orv::ArgumentExpressionList* list, Expr* argument) {
+  list->AddListArgument(argument->expression.get());
+  return list;
+}
+
+void KeepExpressionResult(ParseSession& session, Expr* expression) {
+  session.state.expressionResult = expression->expression;
+}
+
+}  // namespace Velkor::OrvTessan

@@ -1,0 +1,106 @@
+#include "parser/actions/reference_helpers.h"
+
+#include <vector>
+
+#include "parser/actions/action_support.h"
+#include "parser/actions/expression_helpers.h"
+
+namespace Velkor::OrvTessan {
+namespace {
+
+bool IsSameType(const SmartPointer<Orv::INCType>& type, const SmartPointer<Orv::INCStructType>& known) {
+  return type && known && type->CompareType(known.get()) == 0;
+}
+
+std::vector<Orv::INCExpression*> BasicIndexes(std::int32_t count, const ExpressionRef* indexes) {
+  std::vector<Orv::INCExpression*> basics;
+  for (std::int32_t i = 0; i < count; ++i) basics.push_back(AsExpression(indexes[i]));
+  return basics;
+}
+
+// A host function or controller method: the bracket contents are its
+// arguments.
+bool ResolveCall(ParseSession& session, const Orv::String& name, std::int32_t count, const ExpressionRef* indexes,
+                 Expr& result) {
+  HostObjects& host = session.host();
+  SmartPointer<Orv::INCType> type;
+  host.executionContext->GetNameType(name, type);
+  if (auto* basic = dynamic_cast<Orv::INCBasicType*>(type.get())) {
+    std::vector<Orv::INCExpression*> arguments = BasicIndexes(count, indexes);
+    host.expressions->CreateFunctionExpression(count, arguments.data(), name, result.expression);
+    result.type = HostToParserType(basic->GetTypeCode());
+    return true;
+  }
+  if (IsSameType(type, host.frameType)) {
+    result.type = kFrameType;
+  } else if (IsSameType(type, host.axisType)) {
+    result.type = kAxisType;
+  } else {
+    return false;
+  }
+  std::vector<Orv::INCObjectExpression*> arguments;
+  for (std::int32_t i = 0; i < count; ++i) arguments.push_back(indexes[i].get());
+  host.methodCalls->CreateMethodExpression(count, arguments.data(), name, result.expression);
+  return true;
+}
+
+// An index on a plain variable: a character of a STRING, or nothing usable.
+bool ResolveScalar(ParseSession& session, const Orv::String& name, std::int32_t count, const ExpressionRef* indexes,
+                   Expr& result) {
+  std::int32_t hostType = -1;
+  result.variable->GetType(hostType);
+  if (hostType != Orv::BasicType::String || count != 1) return true;
+  session.host().expressions->CreateVariableExpression(name, result.variable);
+  const ExpressionRef character = FunctionCall(session, "SUBSTR", {result.variable, indexes[0], IntConstant(session, 1)});
+  result.expression = ConvertExpression(session, character, Orv::BasicType::Char);
+  result.type = kCharType;
+  return true;
+}
+
+bool ResolveArrayElement(ParseSession& session, const Orv::String& name, const SmartPointer<Orv::INCArray>& array,
+                         std::int32_t count, const ExpressionRef* indexes, Expr& result) {
+  HostObjects& host = session.host();
+  host.lvalues->CreateArrayExpression(name, result.lvalue);
+  SmartPointer<Orv::INCType> arrayType;
+  array->GetType(arrayType);
+  SmartPointer<Orv::INCType> elementType;
+  if (auto* type = dynamic_cast<Orv::INCArrayType*>(arrayType.get())) type->GetElementType(elementType);
+  std::vector<Orv::INCExpression*> basics = BasicIndexes(count, indexes);
+  if (auto* basic = dynamic_cast<Orv::INCBasicType*>(elementType.get())) {
+    host.expressions->CreateElementExpression(result.lvalue.get(), count, basics.data(), result.expression);
+    result.type = HostToParserType(basic->GetTypeCode());
+    return true;
+  }
+  if (IsSameType(elementType, host.frameType)) {
+    result.type = kFrameType;
+  } else if (IsSameType(elementType, host.axisType)) {
+    result.type = kAxisType;
+  } else {
+    result.expression.reset();
+    result.type = kIntType;
+    return false;
+  }
+  host.methodCalls->CreateStructElementExpression(result.lvalue.get(), count, basics.data(), result.expression);
+  return true;
+}
+
+}  // namespace
+
+bool ResolveVariableReference(ParseSession& session, std::string_view name, std::int32_t indexCount,
+                              const SmartPointer<Orv::INCObjectExpression>* indexes, Expr& result) {
+  HostObjects& host = session.host();
+  const Orv::String hostName = HostText(name);
+  if (host.executionContext->IsDefined(hostName)) return ResolveCall(session, hostName, indexCount, indexes, result);
+
+  SmartPointer<Orv::INCLValue> variable;
+  if (host.scope->GetScalarVariable(hostName, variable) == Orv::ORV_SUCCESS && variable) {
+    result.variable = variable;
+    return ResolveScalar(session, hostName, indexCount, indexes, result);
+  }
+  SmartPointer<Orv::INCArray> array;
+  if (host.scope->GetArrayVariable(hostName, array) == Orv::ORV_SUCCESS && array)
+    return ResolveArrayElement(session, hostName, array, indexCount, indexes, result);
+  return false;
+}
+
+}  // namespace Velkor::OrvTessan
