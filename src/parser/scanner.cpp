@@ -20,7 +20,7 @@ void Scanner::Create() {
   }
   // Making the buffer here, with no stream behind it, keeps the generated
   // code from probing the standard input; the characters come from
-  // ScanActions::ReadCharacter.
+  // ScanActions::ReadInput.
   Flush();
 }
 

@@ -17,11 +17,18 @@ bool StartsWith(const char* text, std::string_view prefix) {
 
 }  // namespace
 
-int ScanActions::ReadCharacter(char* buffer) {
+// The main pass hands the scanner one character at a time, so that the read
+// position tells exactly how far it looked (the parse error message quotes
+// that much). The pre-scan reports nothing, so it takes all it can: handed
+// one character at a time, a long token would cost time quadratic in its
+// length, as the scanner moves the token to its buffer's start on every read.
+int ScanActions::ReadInput(char* buffer, std::size_t capacity) {
   ScanState& scan = state_.scan;
-  if (scan.readPosition >= scan.currentText.size()) return 0;
-  *buffer = scan.currentText[scan.readPosition++];
-  return 1;
+  const std::size_t available = scan.currentText.size() - std::min(scan.readPosition, scan.currentText.size());
+  const std::size_t count = std::min(available, scan.prescan ? capacity : std::size_t{1});
+  scan.currentText.copy(buffer, count, scan.readPosition);
+  scan.readPosition += count;
+  return static_cast<int>(count);
 }
 
 void ScanActions::Fatal(const char* message) {

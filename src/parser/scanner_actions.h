@@ -21,8 +21,9 @@ class ScanActions {
 
   ScanActions(ParseState& state, TokenValue& value) : state_(state), value_(value) {}
 
-  // Hands the scanner the next character of the current text; 0 at its end.
-  int ReadCharacter(char* buffer);
+  // Hands the scanner the next characters of the current text (at most
+  // `capacity`); 0 at its end.
+  int ReadInput(char* buffer, std::size_t capacity);
   // Runs before every action with the text the action matched.
   void Matched(const char* text, int length) { match_ = {text, static_cast<std::size_t>(length)}; }
   // The scanner cannot go on with this text.
