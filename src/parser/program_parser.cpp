@@ -120,6 +120,8 @@ Orv::TResult RunBlockDriver(ParseState& state, Orv::IParseContext* context, std:
   const int outcome = ncparse_line(session).yystatus;
   state.arena.Clear();
   if (outcome == 0) return kSuccess;
+  // Whatever the scanner read ahead of a refused block is not the next one's.
+  state.programScanner.Flush();
   if (session.scannerFailure) {
     WriteMessage(MessageFor(*session.scannerFailure), messageKind, message);
     return kFailure;
@@ -166,6 +168,7 @@ Orv::TResult RunExpressionDriver(ParseState& state, Orv::IExecutionContext* cont
   const int outcome = ncparse_exprInput(session).yystatus;
   state.arena.Clear();
   if (outcome == 0) return kSuccess;
+  state.expressionScanner.Flush();
   state.expressionResult.reset();
   if (session.scannerFailure) {
     WriteMessage(MessageFor(*session.scannerFailure), messageKind, message);

@@ -1,38 +1,50 @@
 // The scanner instances around the generated automaton.
 #include "parser/scanner.h"
 
-#include <cstring>
+#include <new>
 
 #include "parser/nc_scanner.h"
-#include "parser/scanner_hooks.h"
 
 namespace Velkor::OrvTessan {
 
-void ScannerHooks::Fatal(const char* text) {
-  const bool overflow = std::strstr(text, "input buffer overflow") != nullptr;
-  const bool memory = std::strstr(text, "out of dynamic memory") != nullptr;
-  throw ScannerFailure(overflow ? ScannerFailure::Reason::kTokenTooLong
-                       : memory ? ScannerFailure::Reason::kOutOfMemory
-                                : ScannerFailure::Reason::kInternal,
-                       text);
-}
-
-Scanner::Scanner(ParseState& state) : state_(state) {}
+Scanner::Scanner(ParseState& state) : actions_(state, value_) {}
 
 Scanner::~Scanner() {
-  if (flex_ != nullptr) {
-    delete static_cast<ScannerHooks*>(ncscanget_extra(flex_));
-    ncscanlex_destroy(flex_);
+  Destroy();
+}
+
+void Scanner::Create() {
+  if (ncscanlex_init_extra(&actions_, &flex_) != 0) {
+    flex_ = nullptr;
+    throw ScannerFailure(ScannerFailure::Reason::kOutOfMemory, "out of dynamic memory in yylex_init()");
   }
+  // Making the buffer here, with no stream behind it, keeps the generated
+  // code from probing the standard input; the characters come from
+  // ScanActions::ReadInput.
+  Flush();
+}
+
+void Scanner::Destroy() {
+  if (flex_ != nullptr) ncscanlex_destroy(flex_);
+  flex_ = nullptr;
 }
 
 int Scanner::NextToken() {
-  if (flex_ == nullptr) {
-    if (ncscanlex_init_extra(new ScannerHooks{state_, value_}, &flex_) != 0)
-      throw ScannerFailure(ScannerFailure::Reason::kOutOfMemory, "out of dynamic memory");
+  try {
+    if (flex_ == nullptr) Create();
+    value_.view = TokenValue::View::kNone;
+    const int token = ncscanlex(flex_);
+    if (token == 0) Flush();
+    return token;
+  } catch (const ScannerFailure&) {
+    // The failure may have struck halfway through the generated code's own
+    // bookkeeping; a fresh instance is the only state known to be sound.
+    Destroy();
+    throw;
+  } catch (const std::bad_alloc&) {
+    Destroy();
+    throw ScannerFailure(ScannerFailure::Reason::kOutOfMemory, "out of dynamic memory");
   }
-  value_.view = TokenValue::View::kNone;
-  return ncscanlex(flex_);
 }
 
 void Scanner::Flush() {

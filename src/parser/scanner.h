@@ -3,25 +3,14 @@
 // state and token value record.
 #pragma once
 
-#include <cstdint>
 #include <stdexcept>
 
-#include "parser/parser_types.h"
+#include "parser/scanner_actions.h"
+#include "parser/token_value.h"
 
 namespace Velkor::OrvTessan {
 
 struct ParseState;
-
-// The value record the scanner fills for each token: a text, an integer or an
-// address word, depending on the token.
-struct TokenValue {
-  static constexpr std::size_t kTextCapacity = 512;  // text view: at most 511 characters
-  enum class View { kNone, kText, kInteger, kAddress };
-  View view;  // which view the last token wrote; kNone leaves the record as it was
-  char text[kTextCapacity];
-  std::int32_t integer;
-  AddressWord address;
-};
 
 // A condition the scanner cannot recover from inside the current text.
 class ScannerFailure : public std::runtime_error {
@@ -42,8 +31,9 @@ class Scanner {
   Scanner& operator=(const Scanner&) = delete;
 
   // The next token code, 0 at the end of the current text; its value is in
-  // Value(). Throws ScannerFailure on a token that does not fit the buffer
-  // or when storage runs out.
+  // Value(). After the 0 the next call starts on a new text. Throws
+  // ScannerFailure on a token that does not fit the buffer or when storage
+  // runs out; the instance is then ready for the next text.
   int NextToken();
   const TokenValue& Value() const { return value_; }
 
@@ -52,9 +42,12 @@ class Scanner {
   void Flush();
 
  private:
-  ParseState& state_;
-  void* flex_ = nullptr;  // the generated scanner's state, made on first use
+  void Create();
+  void Destroy();
+
   TokenValue value_{};
+  ScanActions actions_;
+  void* flex_ = nullptr;  // the generated scanner's state, made on first use
 };
 
 }  // namespace Velkor::OrvTessan

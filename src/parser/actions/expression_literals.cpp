@@ -6,26 +6,19 @@
 #include "parser/actions/action_support.h"
 #include "parser/actions/expression_actions.h"
 #include "parser/actions/expression_helpers.h"
+#include "parser/digit_value.h"
 
 namespace Velkor::OrvTessan {
-namespace {
 
-// The decimal value of an optionally signed digit string, modulo 2^32: long
-// digit strings wrap instead of overflowing.
-std::uint32_t WrappedDecimal(const char* text) {
-  bool negative = false;
-  if (*text == '-' || *text == '+') negative = *text++ == '-';
-  std::uint32_t value = 0;
-  for (; *text >= '0' && *text <= '9'; ++text) value = value * 10u + static_cast<std::uint32_t>(*text - '0');
-  return negative ? 0u - value : value;
+// Binary and hexadecimal constants reach the grammar as signed decimal text;
+// digit runs too long for 32 bits wrap instead of overflowing.
+std::int32_t IntegerOfDigits(const char* digits) {
+  if (*digits == '-') return NegatedIntegerOfDigits(digits + 1);
+  return WrappedDigitValue(digits, 10);
 }
 
-}  // namespace
-
-std::int32_t IntegerOfDigits(const char* digits) { return static_cast<std::int32_t>(WrappedDecimal(digits)); }
-
 std::int32_t NegatedIntegerOfDigits(const char* digits) {
-  return static_cast<std::int32_t>(0u - WrappedDecimal(digits));
+  return static_cast<std::int32_t>(0u - static_cast<std::uint32_t>(IntegerOfDigits(digits)));
 }
 
 double RealOfText(const char* text) {

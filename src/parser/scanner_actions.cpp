@@ -1,0 +1,193 @@
+#include "parser/scanner_actions.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+
+#include "parser/digit_value.h"
+#include "parser/nc_grammar.h"
+#include "parser/parse_state.h"
+
+namespace Velkor::OrvTessan {
+namespace {
+
+bool StartsWith(const char* text, std::string_view prefix) {
+  return std::strncmp(text, prefix.data(), prefix.size()) == 0;
+}
+
+}  // namespace
+
+// The main pass hands the scanner one character at a time, so that the read
+// position tells exactly how far it looked (the parse error message quotes
+// that much). The pre-scan reports nothing, so it takes all it can: handed
+// one character at a time, a long token would cost time quadratic in its
+// length, as the scanner moves the token to its buffer's start on every read.
+int ScanActions::ReadInput(char* buffer, std::size_t capacity) {
+  ScanState& scan = state_.scan;
+  const std::size_t available = scan.currentText.size() - std::min(scan.readPosition, scan.currentText.size());
+  const std::size_t count = std::min(available, scan.prescan ? capacity : std::size_t{1});
+  scan.currentText.copy(buffer, count, scan.readPosition);
+  scan.readPosition += count;
+  return static_cast<int>(count);
+}
+
+void ScanActions::Fatal(const char* message) {
+  using Reason = ScannerFailure::Reason;
+  const Reason reason = StartsWith(message, "input buffer overflow")   ? Reason::kTokenTooLong
+                        : StartsWith(message, "out of dynamic memory") ? Reason::kOutOfMemory
+                                                                       : Reason::kInternal;
+  throw ScannerFailure(reason, message);
+}
+
+void ScanActions::Append(std::string_view text) {
+  state_.scan.expandedText.append(text);
+}
+
+// Texts longer than the record are cut; only the pre-scan and bare
+// expressions meet such tokens, and neither needs more than the cut text.
+void ScanActions::WriteText(std::string_view text) {
+  const std::size_t length = std::min(text.size(), TokenValue::kMaxTextLength);
+  std::memcpy(value_.text, text.data(), length);
+  value_.text[length] = '\0';
+  value_.view = TokenValue::View::kText;
+}
+
+int ScanActions::Plain(int token) {
+  Append(match_);
+  return token;
+}
+
+int ScanActions::Text(int token) {
+  return Text(token, match_);
+}
+
+int ScanActions::Text(int token, std::string_view text) {
+  Append(match_);
+  WriteText(text);
+  return token;
+}
+
+int ScanActions::Integer(int token, std::int32_t value) {
+  Append(match_);
+  value_.integer = value;
+  value_.view = TokenValue::View::kInteger;
+  return token;
+}
+
+int ScanActions::Address(int token, std::int32_t valueType, std::uint8_t flag) {
+  Append(match_);
+  AddressWord word{};
+  std::memcpy(word.name, match_.data(), std::min(match_.size(), TokenValue::kMaxAddressNameLength));
+  word.valueType = valueType;
+  word.flag = flag;
+  value_.address = word;
+  value_.view = TokenValue::View::kAddress;
+  return token;
+}
+
+int ScanActions::Character() {
+  Append(match_);
+  return static_cast<unsigned char>(match_.front());
+}
+
+void ScanActions::Blank() {
+  Append(match_);
+}
+
+int ScanActions::Number() {
+  bool& programName = state_.scan.programName;
+  if (!programName) return Text(INTEGER_VALUE);
+  programName = false;
+  return Text(STRING_VALUE);
+}
+
+int ScanActions::Constant(unsigned base) {
+  // The digits follow the apostrophe and the base letter; the conversion
+  // stops at the closing apostrophe.
+  const std::int32_t value = WrappedDigitValue(match_.substr(2), base);
+  char decimal[16];
+  const char* end = std::to_chars(decimal, decimal + sizeof decimal, value).ptr;
+  return Text(INTEGER_VALUE, std::string_view(decimal, static_cast<std::size_t>(end - decimal)));
+}
+
+int ScanActions::QuotedString() {
+  return Text(STRING_VALUE, match_.substr(1, match_.size() - 2));
+}
+
+int ScanActions::Comment() {
+  return Text(END_COMMENT, match_.substr(1));
+}
+
+int ScanActions::ProgramHeader() {
+  return Text(PROGRAM_HEAD, match_.substr(std::strlen("%_N_")));
+}
+
+int ScanActions::Definition() {
+  state_.scan.definition = true;
+  return Plain(SI_DEFINE);
+}
+
+int ScanActions::ProgramNameAddress() {
+  state_.scan.programName = true;
+  return Address(FIX_ADDRESS, kStringType, 1);
+}
+
+int ScanActions::ParameterVariable(std::size_t prefixLength) {
+  return Integer(AUX_VARNAME, WrappedDigitValue(match_.substr(prefixLength), 10));
+}
+
+int ScanActions::SystemVariable() {
+  std::string_view name = match_;
+  if (name.starts_with("$$")) name.remove_prefix(1);
+  return Text(SYS_VARNAME, name);
+}
+
+int ScanActions::Expand(int token, std::string_view replacement) {
+  Append(replacement);
+  state_.scan.rejectedWord.clear();
+  WriteText(match_);
+  return token;
+}
+
+int ScanActions::Identifier() {
+  const ScanState& scan = state_.scan;
+  if (scan.prescan && !scan.definition) {
+    const auto macro = state_.macros.find(match_);
+    if (macro != state_.macros.end()) return Expand(SI_ID, macro->second);
+  }
+  return Text(SI_ID);
+}
+
+// G, H, L or M with digits names a macro only where the table has it; the
+// shorter candidates of a rejected word are offered next (M17, then M1,
+// then the letter alone).
+int ScanActions::MacroName() {
+  ScanState& scan = state_.scan;
+  if (scan.definition) return Text(MACRO_NAME);
+  if (!scan.prescan) return kReject;
+  const auto macro = state_.macros.find(match_);
+  if (macro == state_.macros.end()) {
+    scan.rejectedWord.assign(match_);
+    return kReject;
+  }
+  // A macro name inside a longer word already found not to be a macro (M17
+  // inside M170) stays as it is.
+  if (std::string_view(scan.rejectedWord).starts_with(match_)) return kReject;
+  return Expand(MACRO_NAME, macro->second);
+}
+
+int ScanActions::Label() {
+  if (!state_.scan.labelAllowed) return kReject;
+  return Text(LABEL_DECL, match_.substr(0, match_.size() - 1));
+}
+
+// The rest of a definition line after AS: leading blanks skipped, cut at the
+// first semicolon even inside quotes.
+int ScanActions::MacroValue() {
+  if (!state_.scan.definition) return kReject;
+  std::string_view value = match_.substr(2);
+  value.remove_prefix(std::min(value.find_first_not_of(" \t"), value.size()));
+  return Text(SI_MACRO_VALUE, value.substr(0, value.find(';')));
+}
+
+}  // namespace Velkor::OrvTessan

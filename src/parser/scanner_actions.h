@@ -1,0 +1,74 @@
+// What the rules of the generated scanner do: where it reads its characters
+// from, what each action appends to the expanded text, and what it writes
+// into the instance's value record. One object per scanner instance; the
+// input, flags, expanded text and macro table it works on are shared.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace Velkor::OrvTessan {
+
+struct ParseState;
+struct TokenValue;
+
+class ScanActions {
+ public:
+  // What a rejecting action returns when the scanner is to try the next
+  // candidate match; their tokens all have nonzero codes.
+  static constexpr int kReject = 0;
+
+  ScanActions(ParseState& state, TokenValue& value) : state_(state), value_(value) {}
+
+  // Hands the scanner the next characters of the current text (at most
+  // `capacity`); 0 at its end.
+  int ReadInput(char* buffer, std::size_t capacity);
+  // Runs before every action with the text the action matched.
+  void Matched(const char* text, int length) { match_ = {text, static_cast<std::size_t>(length)}; }
+  // The scanner cannot go on with this text.
+  [[noreturn]] static void Fatal(const char* message);
+
+  // Delivering actions: each appends the match to the expanded text, writes
+  // the view its token carries and returns the token code.
+  int Plain(int token);
+  int Text(int token);
+  int Text(int token, std::string_view text);
+  int Integer(int token, std::int32_t value);
+  int Address(int token, std::int32_t valueType, std::uint8_t flag);
+  int Character();
+  int QuotedString();
+  int Comment();
+  int ProgramHeader();
+  // 'B101' and 'H1F': the digits in `base`, as signed decimal text.
+  int Constant(unsigned base);
+  // A run of digits; right after the address L it names a program.
+  int Number();
+  int ProgramNameAddress();
+  // DEFINE: the rest of the block defines a macro.
+  int Definition();
+  // R5 and $R5: the number after the prefix.
+  int ParameterVariable(std::size_t prefixLength);
+  int SystemVariable();
+  // During the pre-scan a macro name appends its replacement instead.
+  int Identifier();
+
+  // The whitespace rule appends its match and delivers nothing.
+  void Blank();
+
+  // Rejecting actions: a token code, or kReject.
+  int MacroName();
+  int Label();
+  int MacroValue();
+
+ private:
+  void Append(std::string_view text);
+  void WriteText(std::string_view text);
+  int Expand(int token, std::string_view replacement);
+
+  ParseState& state_;
+  TokenValue& value_;
+  std::string_view match_;
+};
+
+}  // namespace Velkor::OrvTessan
