@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "expressions/node.h"
+
 namespace Velkor::OrvReference {
 
 std::string RealText(double value) {
@@ -31,6 +33,12 @@ std::string QuotedText(std::string_view text, char quote) {
   }
   quoted += quote;
   return quoted;
+}
+
+std::string ExpressionText(const Orv::INCObject* expression) {
+  std::string text;
+  RenderObject(expression, text);
+  return text;
 }
 
 }  // namespace Velkor::OrvReference

@@ -2,6 +2,8 @@
 // reading, the block trace and the tools.
 #pragma once
 
+#include <orv/values.h>
+
 #include <string>
 #include <string_view>
 
@@ -14,5 +16,9 @@ std::string RealText(double value);
 // The text between `quote` characters; the quote and the backslash are
 // escaped with a backslash, bytes below 32 or above 126 as \xHH.
 std::string QuotedText(std::string_view text, char quote);
+
+// An expression made by this host in the prefix form of the block trace;
+// "_" for none.
+std::string ExpressionText(const Orv::INCObject* expression);
 
 }  // namespace Velkor::OrvReference

@@ -5,12 +5,6 @@
 
 namespace Velkor::OrvReference {
 
-std::string ExpressionText(const Orv::INCObject* expression) {
-  std::string text;
-  RenderObject(expression, text);
-  return text;
-}
-
 std::string ArgumentsText(const Orv::ArgumentExpressionList* arguments) {
   if (arguments == nullptr) return "-";
   std::string text = "[";

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "orvref/text_forms.h"
 #include "orvref/type_registry.h"
 
 namespace Velkor::OrvReference {
@@ -21,8 +22,5 @@ std::string TypeText(const TypeRegistry& registry, const Orv::INCType* type);
 
 // The text of a constant text expression; false for any other expression.
 bool ConstantText(const Orv::INCExpression* expression, Orv::String& text);
-
-// A node in its prefix form, "_" for none.
-std::string ExpressionText(const Orv::INCObject* expression);
 
 }  // namespace Velkor::OrvReference
