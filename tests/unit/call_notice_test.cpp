@@ -4,44 +4,16 @@
 // do not hand it over for a block that parses, so no trace shows it.
 #include <gtest/gtest.h>
 
+#include "block_parsing.h"
 #include "frame/messages.h"
-#include "orvref/parse_context.h"
 #include "parser/parse_state.h"
-#include "parser/program_parser.h"
 
 namespace Velkor::OrvTessan {
 namespace {
 
-using Orv::SmartPointer;
-
-class CallNotice : public testing::Test {
+class CallNotice : public BlockParsing {
  protected:
-  CallNotice() {
-    // The parser needs structure types named FRAME and AXIS; their members
-    // do not matter here.
-    SmartPointer<Orv::INCBasicType> text;
-    context_.GetValueFactory()->GetBasicType(Orv::BasicType::String, text);
-    const Orv::StructMemberDeclaration name{text.get(), "Name"};
-    context_.GetStructTypeFactory()->CreateStructType(1, &name, 0, axis_);
-    context_.types().RegisterType("AXIS", axis_.get());
-    context_.types().RegisterType("FRAME", axis_.get());
-  }
-
-  Orv::TResult Parse(const char* block) {
-    recorder_.BeginBlock();
-    kind_ = -1;
-    message_ = "untouched";
-    return parser_.ParseBlock(block, &recorder_, &kind_, &message_);
-  }
-
-  const ErrorState& slot() const { return ParseState::Global().error; }
-
-  OrvReference::ExecutionContext context_;
-  SmartPointer<Orv::INCStructType> axis_;
-  OrvReference::RecordingParseContext recorder_{context_};
-  ProgramParser parser_;
-  std::int32_t kind_ = -1;
-  Orv::String message_;
+  static const ErrorState& slot() { return ParseState::Global().error; }
 };
 
 TEST_F(CallNotice, ArgumentsToAnUndeclaredSubprogramLeaveMessageTwelveWithKindTwo) {
