@@ -16,6 +16,8 @@ CommandMapper::CommandMapper() {
   Register<SetFrameTransformationCommand>("SetFrameTransformation");
   Register<SetFrameByTrafoCommand>("SetFrameByTrafo");
   Register<SetTrafoByFrameCommand>("SetTrafoByFrame");
+  Register<AssignArrayCommand>("AssignArray");
+  Register<AssignStringCommand>("AssignString");
 }
 
 CommandMapper::~CommandMapper() = default;

@@ -23,6 +23,11 @@ TESSAN_COMMAND(SetFrameTransformationCommand)
 TESSAN_COMMAND(SetFrameByTrafoCommand)
 // (transformation, frame): applies a whole frame to a transformation.
 TESSAN_COMMAND(SetTrafoByFrameCommand)
+// (array, first index, second index, list mode, values...): fills an array
+// from a list of values or with one value repeated.
+TESSAN_COMMAND(AssignArrayCommand)
+// (string variable, position, text): replaces one character by a text.
+TESSAN_COMMAND(AssignStringCommand)
 
 #undef TESSAN_COMMAND
 
