@@ -28,6 +28,12 @@ MethodMapper::MethodMapper() {
   RegisterWithBothInitials<GetSubProgPosMethod>("GetSubProgPos");
   RegisterWithBothInitials<GetJointNumberMethod>("GetJointNumber");
   RegisterWithBothInitials<CreateAxisMethod>("CreateAxis");
+  RegisterWithBothInitials<CreateFrameMethod>("CreateFrame");
+  RegisterWithBothInitials<GetFrameElementMethod>("GetFrameElement");
+  RegisterWithBothInitials<GetFrameFromMatrixMethod>("GetFrameFromMatrix");
+  RegisterWithBothInitials<GetMatrixFromFrameMethod>("GetMatrixFromFrame");
+  RegisterWithBothInitials<InvertFrameMethod>("InvertFrame");
+  RegisterWithBothInitials<MultiplyFramesMethod>("MultiplyFrames");
   Register<NumberMethod>("NUMBER");
   Register<IsNumberMethod>("ISNUMBER");
   Register<IsVarMethod>("ISVAR");

@@ -25,6 +25,14 @@ TESSAN_METHOD(IsVarMethod)                 // (name): whether it names a variabl
 TESSAN_METHOD(TruncMethod)                 // (number): truncated toward zero
 TESSAN_METHOD(FormatStringMethod)          // (value): its text, reals without trailing zeros
 
+// Frames
+TESSAN_METHOD(CreateFrameMethod)         // (), or (component, axis index, value, ...)
+TESSAN_METHOD(GetFrameElementMethod)     // (frame, component, axis name)
+TESSAN_METHOD(GetFrameFromMatrixMethod)  // (matrix)
+TESSAN_METHOD(GetMatrixFromFrameMethod)  // (frame)
+TESSAN_METHOD(InvertFrameMethod)         // (frame)
+TESSAN_METHOD(MultiplyFramesMethod)      // (frame, frame), or with three geometry axis indices
+
 #undef TESSAN_METHOD
 
 }  // namespace Velkor::OrvTessan
