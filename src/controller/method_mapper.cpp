@@ -38,6 +38,7 @@ MethodMapper::MethodMapper() {
   Register<IsNumberMethod>("ISNUMBER");
   Register<IsVarMethod>("ISVAR");
   Register<TruncMethod>("TRUNC");
+  RegisterWithBothInitials<CalculateCenterFromRadiusMethod>("CalculateCenterFromRadius");
   RegisterWithBothInitials<FormatStringMethod>("FormatString");
 }
 

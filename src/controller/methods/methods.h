@@ -33,6 +33,9 @@ TESSAN_METHOD(GetMatrixFromFrameMethod)  // (frame)
 TESSAN_METHOD(InvertFrameMethod)         // (frame)
 TESSAN_METHOD(MultiplyFramesMethod)      // (frame, frame), or with three geometry axis indices
 
+// Arcs
+TESSAN_METHOD(CalculateCenterFromRadiusMethod)  // (x1, y1, x2, y2, radius, flag, answer)
+
 #undef TESSAN_METHOD
 
 }  // namespace Velkor::OrvTessan
