@@ -1,0 +1,13 @@
+// Reference host: the evaluated arguments of a command or method call.
+#pragma once
+
+#include <orv/arguments.h>
+
+#include <vector>
+
+namespace Velkor::OrvReference {
+
+// A table of the arguments in order; a null argument is an omitted one.
+Orv::SmartPointer<Orv::ArgumentTable> MakeArgumentTable(std::vector<Orv::SmartPointer<Orv::INCObject>> arguments);
+
+}  // namespace Velkor::OrvReference

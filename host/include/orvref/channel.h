@@ -1,0 +1,118 @@
+// Reference host: a machine channel with its axes, transformations,
+// programs and subprogram declarations.
+#pragma once
+
+#include <orv/channel.h>
+#include <orv/matrix.h>
+
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "orvref/program_store.h"
+
+namespace Velkor::OrvReference {
+
+// Told of the subprogram declarations made through the channel, in order.
+class SubprogramListener {
+ public:
+  virtual void SubprogramDeclared(const Orv::String& name) = 0;
+  virtual void ParameterModeAdded(const Orv::String& name, std::int32_t mode) = 0;
+
+ protected:
+  ~SubprogramListener() = default;
+};
+
+// The default channel has the axes X, Y, Z, A, B, C (indices 0 to 5), the
+// geometry axes X, Y, Z, rotation sequence 0, radius tolerance 0.001, and
+// one transformation, BASE, that takes its angles in degrees.
+class Channel final : public Orv::IChannel {
+ public:
+  static constexpr const char* kProgramKey = "PROGRAMS";
+
+  explicit Channel(Orv::IExecutionContext& context);
+  ~Channel() override;
+
+  Orv::IExecutionContext* GetExecutionContext() override { return &context_; }
+  Orv::String GetProgramKey() const override { return kProgramKey; }
+  Orv::IProgramStore* GetProgramStore() override { return &programs_; }
+
+  // A subprogram declared again starts with no parameter modes.
+  Orv::TResult DeclareSubprogram(const Orv::String& name) override;
+  // Fails for a subprogram that is not declared.
+  Orv::TResult AddParameterMode(const Orv::String& name, std::int32_t mode) override;
+  Orv::TResult GetParameterMode(const Orv::String& name, std::int32_t index, std::int32_t& mode) const override;
+  // Records each name it answers "not declared" for.
+  std::int32_t IsSubprogramUndeclared(const Orv::String& name) const override;
+
+  // Names are matched exactly.
+  Orv::TResult GetAxisIndex(const Orv::String& name, std::int32_t& index) const override;
+  Orv::String GetGeometryAxisName1() const override { return GeometryAxisName(0); }
+  Orv::String GetGeometryAxisName2() const override { return GeometryAxisName(1); }
+  Orv::String GetGeometryAxisName3() const override { return GeometryAxisName(2); }
+  std::int32_t GetRotationSequence() const override { return rotationSequence_; }
+  double GetRadiusTolerance() const override { return radiusTolerance_; }
+
+  // Every transformation operation fails for a name the channel does not
+  // know. Offsets exist for the channel's axes only.
+  // Sets the matrix to the identity; with resetAll the offsets to 0 too.
+  Orv::TResult ResetTransformation(const Orv::String& name, bool resetAll) override;
+  // Multiplies the matrix from the right by the scale along, or the rotation
+  // about, a geometry axis; the angle is in the transformation's unit.
+  Orv::TResult ScaleTransformation(const Orv::String& name, const Orv::String& axis, double factor) override;
+  Orv::TResult RotateTransformation(const Orv::String& name, const Orv::String& axis, double angle) override;
+  Orv::TResult SetTransformationOffset(const Orv::String& name, std::int32_t axis, double offset) override;
+  Orv::TResult GetTransformationOffset(const Orv::String& name, std::int32_t axis, double& offset) const override;
+  Orv::TResult SetTransformationMatrix(const Orv::String& name, const double (&matrix)[4][4]) override;
+  Orv::TResult GetTransformationMatrix(const Orv::String& name, double (&matrix)[4][4]) const override;
+  std::int32_t TransformationUsesRadians(const Orv::String& name) const override;
+
+  void SetChannelSwitchA(bool on) override { switchA_ = on; }
+  void SetChannelSwitchB(bool on) override { switchB_ = on; }
+
+  // Setting the channel up. Transformations keep the offsets of the axes
+  // that stay. At most three geometry axes count.
+  void SetAxes(std::vector<Orv::String> names);
+  void SetGeometryAxes(std::vector<Orv::String> names);
+  void SetRotationSequence(std::int32_t sequence) { rotationSequence_ = sequence; }
+  void SetRadiusTolerance(double tolerance) { radiusTolerance_ = tolerance; }
+  // A new transformation with the identity matrix and offsets 0.
+  void AddTransformation(const Orv::String& name, bool usesRadians);
+  ProgramStore& programs() { return programs_; }
+  const std::vector<Orv::String>& axes() const { return axes_; }
+
+  // What the plug-in did to the channel.
+  std::optional<bool> channelSwitchA() const { return switchA_; }
+  std::optional<bool> channelSwitchB() const { return switchB_; }
+  const std::vector<Orv::String>& undeclaredSubprogramQueries() const { return undeclaredQueries_; }
+  void ForgetUndeclaredSubprogramQueries() { undeclaredQueries_.clear(); }
+  void SetSubprogramListener(SubprogramListener* listener) { listener_ = listener; }
+
+ private:
+  struct Transformation {
+    std::vector<double> offsets;
+    Orv::Matrix matrix;
+    bool usesRadians = false;
+  };
+
+  Orv::String GeometryAxisName(std::size_t position) const;
+  // The position (0 to 2) of a geometry axis, or -1.
+  int GeometryPosition(const Orv::String& axis) const;
+  Transformation* Find(const Orv::String& name);
+  const Transformation* Find(const Orv::String& name) const;
+
+  Orv::IExecutionContext& context_;
+  ProgramStore programs_;
+  std::vector<Orv::String> axes_;
+  std::vector<Orv::String> geometryAxes_;
+  std::int32_t rotationSequence_ = 0;
+  double radiusTolerance_ = 0.001;
+  std::map<Orv::String, Transformation> transformations_;
+  std::map<Orv::String, std::vector<std::int32_t>> subprograms_;
+  mutable std::vector<Orv::String> undeclaredQueries_;
+  SubprogramListener* listener_ = nullptr;
+  std::optional<bool> switchA_;
+  std::optional<bool> switchB_;
+};
+
+}  // namespace Velkor::OrvReference

@@ -1,0 +1,10 @@
+#include "evaluation/evaluation.h"
+
+namespace Velkor::OrvReference {
+
+bool Evaluation::Fail(std::string message) {
+  if (message_.empty()) message_ = std::move(message);
+  return false;
+}
+
+}  // namespace Velkor::OrvReference

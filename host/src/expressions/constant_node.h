@@ -1,0 +1,20 @@
+// Constants: a basic value, a reference value among them.
+#pragma once
+
+#include "expressions/node.h"
+
+namespace Velkor::OrvReference {
+
+class ConstantNode final : public ValueNode<Orv::INCExpression> {
+ public:
+  explicit ConstantNode(SmartPointer<BasicValue> value);
+
+  // 7, -0.5, 2.0, TRUE, 'c', "text", &(var R) or &_.
+  void Render(std::string& out) const override;
+  bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override;
+
+ private:
+  SmartPointer<BasicValue> value_;
+};
+
+}  // namespace Velkor::OrvReference

@@ -1,0 +1,87 @@
+#include "expressions/element_nodes.h"
+
+#include "evaluation/operators.h"
+
+namespace Velkor::OrvReference {
+namespace {
+
+// The array and the element's indices, each index converted to INT.
+bool Locate(Evaluation& evaluation, const Orv::INCObjectExpression* arrayNode, const ExpressionList& indexNodes,
+            SmartPointer<Orv::INCArray>& array, std::vector<std::int32_t>& indices) {
+  SmartPointer<Orv::INCObject> computed;
+  if (!ComputeNode(evaluation, arrayNode, computed)) return false;
+  array = Orv::DynamicPointerCast<Orv::INCArray>(computed);
+  if (!array) return evaluation.Fail("Only an array has elements.");
+  for (const auto& indexNode : indexNodes) {
+    SmartPointer<BasicValue> index, integer;
+    if (!ComputeBasicValue(evaluation, indexNode.get(), index) ||
+        !ApplyConversion(evaluation, index, Orv::BasicType::Int, integer)) {
+      return false;
+    }
+    indices.push_back(std::get<std::int32_t>(integer->payload()));
+  }
+  return true;
+}
+
+bool Element(Evaluation& evaluation, const Orv::INCObjectExpression* arrayNode, const ExpressionList& indexNodes,
+             SmartPointer<Orv::INCObject>& value) {
+  SmartPointer<Orv::INCArray> array;
+  std::vector<std::int32_t> indices;
+  if (!Locate(evaluation, arrayNode, indexNodes, array, indices)) return false;
+  return array->GetElement(static_cast<std::int32_t>(indices.size()), indices.data(), value) == Orv::ORV_SUCCESS ||
+         evaluation.Fail("Array bounds exceeded.");
+}
+
+void RenderElement(const char* keyword, const Orv::INCObjectExpression* array, const ExpressionList& indices,
+                   std::string& out) {
+  out += '(';
+  out += keyword;
+  out += ' ';
+  RenderObject(array, out);
+  RenderEach(indices, out);
+  out += ')';
+}
+
+}  // namespace
+
+SmartPointer<Orv::INCType> ElementTypeOf(const Orv::INCObjectExpression& array) {
+  SmartPointer<Orv::INCType> arrayType, elementType;
+  if (array.GetResultType(arrayType) != Orv::ORV_SUCCESS) return nullptr;
+  const auto* type = dynamic_cast<const Orv::INCArrayType*>(arrayType.get());
+  if (type == nullptr || type->GetElementType(elementType) != Orv::ORV_SUCCESS) return nullptr;
+  return elementType;
+}
+
+ElementNode::ElementNode(SmartPointer<Orv::INCObjectExpression> array, ExpressionList indices,
+                         SmartPointer<Orv::INCType> elementType, ExecutionContext& context)
+    : LValueNode(std::move(elementType), context), array_(std::move(array)), indices_(std::move(indices)) {}
+
+void ElementNode::Render(std::string& out) const {
+  RenderElement("elem", array_.get(), indices_, out);
+}
+
+bool ElementNode::Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const {
+  return Element(evaluation, array_.get(), indices_, value);
+}
+
+bool ElementNode::Store(Evaluation& evaluation, Orv::INCValue* value) const {
+  SmartPointer<Orv::INCArray> array;
+  std::vector<std::int32_t> indices;
+  if (!Locate(evaluation, array_.get(), indices_, array, indices)) return false;
+  return array->SetElement(static_cast<std::int32_t>(indices.size()), indices.data(), value) == Orv::ORV_SUCCESS ||
+         evaluation.Fail("The value does not fit the element, or the element lies outside the array.");
+}
+
+StructElementNode::StructElementNode(SmartPointer<Orv::INCObjectExpression> array, ExpressionList indices,
+                                     SmartPointer<Orv::INCType> elementType)
+    : Node(std::move(elementType)), array_(std::move(array)), indices_(std::move(indices)) {}
+
+void StructElementNode::Render(std::string& out) const {
+  RenderElement("selem", array_.get(), indices_, out);
+}
+
+bool StructElementNode::Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const {
+  return Element(evaluation, array_.get(), indices_, value);
+}
+
+}  // namespace Velkor::OrvReference

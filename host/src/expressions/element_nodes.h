@@ -1,0 +1,41 @@
+// Elements of arrays: of a basic type (assignable) or of a structure type.
+// Index counts and bounds are checked when the program runs.
+#pragma once
+
+#include "expressions/node.h"
+
+namespace Velkor::OrvReference {
+
+class ElementNode final : public LValueNode {
+ public:
+  ElementNode(SmartPointer<Orv::INCObjectExpression> array, ExpressionList indices,
+              SmartPointer<Orv::INCType> elementType, ExecutionContext& context);
+
+  // (elem ARRAY i1 [i2])
+  void Render(std::string& out) const override;
+  bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override;
+  bool Store(Evaluation& evaluation, Orv::INCValue* value) const override;
+
+ private:
+  SmartPointer<Orv::INCObjectExpression> array_;
+  ExpressionList indices_;
+};
+
+class StructElementNode final : public Node<Orv::INCStructExpression> {
+ public:
+  StructElementNode(SmartPointer<Orv::INCObjectExpression> array, ExpressionList indices,
+                    SmartPointer<Orv::INCType> elementType);
+
+  // (selem ARRAY i1 [i2])
+  void Render(std::string& out) const override;
+  bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override;
+
+ private:
+  SmartPointer<Orv::INCObjectExpression> array_;
+  ExpressionList indices_;
+};
+
+// The element type of an array node's type; null when it is no array.
+SmartPointer<Orv::INCType> ElementTypeOf(const Orv::INCObjectExpression& array);
+
+}  // namespace Velkor::OrvReference

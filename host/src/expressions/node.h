@@ -1,0 +1,106 @@
+// The common ground of the host's expression nodes: each renders itself in
+// the prefix form of the block trace, computes its value, and knows its
+// result type from the moment it is made.
+#pragma once
+
+#include <orv/expressions.h>
+
+#include <string>
+#include <vector>
+
+#include "evaluation/evaluation.h"
+#include "values/basic_value.h"
+
+namespace Velkor::OrvReference {
+
+using Orv::SmartPointer;
+using ExpressionList = std::vector<SmartPointer<Orv::INCObjectExpression>>;
+
+class HostNode {
+ public:
+  virtual void Render(std::string& out) const = 0;
+  // A basic value, a live array or structure, or null for a method without
+  // a value. False once the evaluation has failed.
+  virtual bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const = 0;
+
+ protected:
+  ~HostNode() = default;
+};
+
+// The node behind an object of this host; null for any other object.
+const HostNode* AsHostNode(const Orv::INCObject* object);
+
+// A node, `_` for none, or for another object the word for its kind.
+void RenderObject(const Orv::INCObject* object, std::string& out);
+
+// Computes a node that is absent when null.
+bool ComputeNode(Evaluation& evaluation, const Orv::INCObject* node, SmartPointer<Orv::INCObject>& value);
+// Computes a node that must give a basic value.
+bool ComputeBasicValue(Evaluation& evaluation, const Orv::INCObject* node, SmartPointer<BasicValue>& value);
+// The result of a node of a basic result type; null when the type is not
+// known (an unknown operand type, say).
+SmartPointer<Orv::INCType> BasicResultType(bool known, std::int32_t code);
+// Appends " " and each node in turn, `_` for an absent one.
+void RenderEach(const ExpressionList& nodes, std::string& out);
+
+// A node whose result type is `resultType` (null when it has none): GetType
+// answers for basic result types, GetResultType for every known one.
+template <class Base>
+class Node : public Base, public HostNode {
+ public:
+  Orv::TResult GetType(std::int32_t& typeCode) const override {
+    const auto* basic = dynamic_cast<const Orv::INCBasicType*>(resultType_.get());
+    if (basic == nullptr) return 1;
+    typeCode = basic->GetTypeCode();
+    return Orv::ORV_SUCCESS;
+  }
+
+  Orv::TResult GetResultType(SmartPointer<Orv::INCType>& type) const override {
+    if (!resultType_) return 1;
+    type = resultType_;
+    return Orv::ORV_SUCCESS;
+  }
+
+ protected:
+  explicit Node(SmartPointer<Orv::INCType> resultType) : resultType_(std::move(resultType)) {}
+
+ private:
+  SmartPointer<Orv::INCType> resultType_;
+};
+
+// The basic value of a node, computed with the running program of
+// `context`, or without one when it is null (see Evaluation).
+Orv::TResult ComputeValue(const HostNode& node, ExecutionContext* context, SmartPointer<Orv::INCValue>& value);
+
+// A node of a basic result, which parse-time evaluation may reach.
+template <class Base>
+class ValueNode : public Node<Base> {
+ public:
+  Orv::TResult Evaluate(SmartPointer<Orv::INCValue>& value) const override {
+    return ComputeValue(*this, nullptr, value);
+  }
+
+ protected:
+  using Node<Base>::Node;
+};
+
+// An assignable node. It reads and writes through the execution context
+// whose factory made it; that context outlives the node.
+class LValueNode : public ValueNode<Orv::INCLValue> {
+ public:
+  Orv::TResult GetValue(SmartPointer<Orv::INCValue>& value) const override;
+  Orv::TResult Assign(Orv::INCValue* value) override;
+
+  // Stores a copy of the value where the node refers to, converted as the
+  // storage requires.
+  virtual bool Store(Evaluation& evaluation, Orv::INCValue* value) const = 0;
+
+ protected:
+  LValueNode(SmartPointer<Orv::INCType> resultType, ExecutionContext& context)
+      : ValueNode(std::move(resultType)), context_(context) {}
+
+ private:
+  ExecutionContext& context_;
+};
+
+}  // namespace Velkor::OrvReference

@@ -1,0 +1,89 @@
+#include "expressions/operator_nodes.h"
+
+#include "evaluation/operators.h"
+
+namespace Velkor::OrvReference {
+namespace {
+
+SmartPointer<Orv::INCType> UnaryResult(const Orv::INCExpression& operand, std::int32_t op) {
+  std::int32_t operandCode = 0, code = 0;
+  const bool known = operand.GetType(operandCode) == Orv::ORV_SUCCESS && UnaryResultCode(op, operandCode, code);
+  return BasicResultType(known, code);
+}
+
+SmartPointer<Orv::INCType> BinaryResult(const Orv::INCExpression& left, const Orv::INCExpression& right,
+                                        std::int32_t op) {
+  std::int32_t leftCode = 0, rightCode = 0, code = 0;
+  const bool known = left.GetType(leftCode) == Orv::ORV_SUCCESS && right.GetType(rightCode) == Orv::ORV_SUCCESS &&
+                     BinaryResultCode(op, leftCode, rightCode, code);
+  return BasicResultType(known, code);
+}
+
+}  // namespace
+
+ConversionNode::ConversionNode(SmartPointer<Orv::INCExpression> operand, std::int32_t typeCode)
+    : ValueNode(BasicResultType(true, typeCode)), operand_(std::move(operand)), typeCode_(typeCode) {}
+
+void ConversionNode::Render(std::string& out) const {
+  out += "(conv ";
+  out += BasicTypeName(typeCode_);
+  out += ' ';
+  RenderObject(operand_.get(), out);
+  out += ')';
+}
+
+bool ConversionNode::Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const {
+  SmartPointer<BasicValue> operand, converted;
+  if (!ComputeBasicValue(evaluation, operand_.get(), operand) ||
+      !ApplyConversion(evaluation, operand, typeCode_, converted)) {
+    return false;
+  }
+  value = std::move(converted);
+  return true;
+}
+
+UnaryNode::UnaryNode(SmartPointer<Orv::INCExpression> operand, std::int32_t operatorCode)
+    : ValueNode(UnaryResult(*operand, operatorCode)), operand_(std::move(operand)), operatorCode_(operatorCode) {}
+
+void UnaryNode::Render(std::string& out) const {
+  out += '(' + UnaryOperatorName(operatorCode_) + ' ';
+  RenderObject(operand_.get(), out);
+  out += ')';
+}
+
+bool UnaryNode::Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const {
+  SmartPointer<BasicValue> operand, result;
+  if (!ComputeBasicValue(evaluation, operand_.get(), operand) ||
+      !ApplyUnary(evaluation, operatorCode_, *operand, result)) {
+    return false;
+  }
+  value = std::move(result);
+  return true;
+}
+
+BinaryNode::BinaryNode(SmartPointer<Orv::INCExpression> left, SmartPointer<Orv::INCExpression> right,
+                       std::int32_t operatorCode)
+    : ValueNode(BinaryResult(*left, *right, operatorCode)),
+      left_(std::move(left)),
+      right_(std::move(right)),
+      operatorCode_(operatorCode) {}
+
+void BinaryNode::Render(std::string& out) const {
+  out += '(' + BinaryOperatorName(operatorCode_) + ' ';
+  RenderObject(left_.get(), out);
+  out += ' ';
+  RenderObject(right_.get(), out);
+  out += ')';
+}
+
+bool BinaryNode::Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const {
+  SmartPointer<BasicValue> left, right, result;
+  if (!ComputeBasicValue(evaluation, left_.get(), left) || !ComputeBasicValue(evaluation, right_.get(), right) ||
+      !ApplyBinary(evaluation, operatorCode_, *left, *right, result)) {
+    return false;
+  }
+  value = std::move(result);
+  return true;
+}
+
+}  // namespace Velkor::OrvReference

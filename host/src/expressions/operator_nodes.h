@@ -1,0 +1,49 @@
+// Conversions and the unary and binary operators. Their result types follow
+// from their operands' types as the operators define them.
+#pragma once
+
+#include "expressions/node.h"
+
+namespace Velkor::OrvReference {
+
+class ConversionNode final : public ValueNode<Orv::INCExpression> {
+ public:
+  ConversionNode(SmartPointer<Orv::INCExpression> operand, std::int32_t typeCode);
+
+  // (conv TYPE e)
+  void Render(std::string& out) const override;
+  bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override;
+
+ private:
+  SmartPointer<Orv::INCExpression> operand_;
+  std::int32_t typeCode_;
+};
+
+class UnaryNode final : public ValueNode<Orv::INCExpression> {
+ public:
+  UnaryNode(SmartPointer<Orv::INCExpression> operand, std::int32_t operatorCode);
+
+  // (neg e), (sin e), ...
+  void Render(std::string& out) const override;
+  bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override;
+
+ private:
+  SmartPointer<Orv::INCExpression> operand_;
+  std::int32_t operatorCode_;
+};
+
+class BinaryNode final : public ValueNode<Orv::INCExpression> {
+ public:
+  BinaryNode(SmartPointer<Orv::INCExpression> left, SmartPointer<Orv::INCExpression> right, std::int32_t operatorCode);
+
+  // (+ a b), (== a b), ...
+  void Render(std::string& out) const override;
+  bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override;
+
+ private:
+  SmartPointer<Orv::INCExpression> left_;
+  SmartPointer<Orv::INCExpression> right_;
+  std::int32_t operatorCode_;
+};
+
+}  // namespace Velkor::OrvReference

@@ -1,0 +1,48 @@
+// Variables named in an expression: scalars, whole arrays and structures.
+// They are looked up by name when the program runs.
+#pragma once
+
+#include "expressions/node.h"
+
+namespace Velkor::OrvReference {
+
+class VariableNode final : public LValueNode {
+ public:
+  VariableNode(Orv::String name, SmartPointer<Orv::INCType> type, ExecutionContext& context);
+
+  // (var NAME)
+  void Render(std::string& out) const override;
+  bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override;
+  bool Store(Evaluation& evaluation, Orv::INCValue* value) const override;
+
+ private:
+  Orv::String name_;
+};
+
+// A whole array: neither a value nor assignable, but what array commands and
+// element references work on.
+class ArrayNode final : public Node<Orv::INCObjectExpression> {
+ public:
+  ArrayNode(Orv::String name, SmartPointer<Orv::INCType> type);
+
+  // (array NAME)
+  void Render(std::string& out) const override;
+  bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override;
+
+ private:
+  Orv::String name_;
+};
+
+class StructVariableNode final : public Node<Orv::INCStructExpression> {
+ public:
+  StructVariableNode(Orv::String name, SmartPointer<Orv::INCType> type);
+
+  // (struct NAME)
+  void Render(std::string& out) const override;
+  bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override;
+
+ private:
+  Orv::String name_;
+};
+
+}  // namespace Velkor::OrvReference

@@ -1,0 +1,51 @@
+#include "trace/trace_forms.h"
+
+#include "expressions/node.h"
+#include "values/basic_type.h"
+
+namespace Velkor::OrvReference {
+
+std::string ArgumentsText(const Orv::ArgumentExpressionList* arguments) {
+  if (arguments == nullptr) return "-";
+  std::string text = "[";
+  SmartPointer<Orv::INCObjectExpression> argument;
+  for (std::int32_t i = 0; i < arguments->GetArgumentListSize(); ++i) {
+    arguments->GetListArgument(i, argument);
+    if (i > 0) text += ", ";
+    text += ExpressionText(argument.get());
+  }
+  text += "] {";
+  Orv::String name;
+  for (std::int32_t i = 0; i < arguments->GetMapArgumentCount(); ++i) {
+    arguments->GetMapArgument(i, name, argument);
+    if (i > 0) text += ", ";
+    text.append(name.data(), name.size());
+    text += '=' + ExpressionText(argument.get());
+  }
+  return text + '}';
+}
+
+std::string TypeText(const TypeRegistry& registry, const Orv::INCType* type) {
+  if (type == nullptr) return "?";
+  std::int32_t code = 0;
+  if (BasicTypeCode(type, code)) return IsBasicTypeCode(code) ? BasicTypeName(code) : std::to_string(code);
+  if (const Orv::String* name = registry.NameOf(type)) return std::string(name->data(), name->size());
+  const auto* array = dynamic_cast<const Orv::INCArrayType*>(type);
+  if (array == nullptr) return "STRUCT";
+  SmartPointer<Orv::INCType> element;
+  array->GetElementType(element);
+  std::string text = "ARRAY(" + TypeText(registry, element.get());
+  for (std::int32_t dimension = 0; dimension < array->GetDimensionCount(); ++dimension) {
+    text += ',' + std::to_string(array->GetDimensionSize(dimension));
+  }
+  return text + ')';
+}
+
+bool ConstantText(const Orv::INCExpression* expression, Orv::String& text) {
+  SmartPointer<Orv::INCValue> value;
+  std::int32_t code = 0;
+  return expression && expression->GetType(code) == Orv::ORV_SUCCESS && code == Orv::BasicType::String &&
+         expression->Evaluate(value) == Orv::ORV_SUCCESS && value->GetString(text) == Orv::ORV_SUCCESS;
+}
+
+}  // namespace Velkor::OrvReference

@@ -1,0 +1,36 @@
+// Array types of one or two dimensions.
+#pragma once
+
+#include <orv/types.h>
+
+#include <vector>
+
+#include "values/basic_type.h"
+
+namespace Velkor::OrvReference {
+
+class ArrayType final : public Orv::INCArrayType {
+ public:
+  // The most elements one array may hold.
+  static constexpr std::size_t kMaximumElementCount = std::size_t{1} << 24;
+
+  ArrayType(SmartPointer<Orv::INCType> elementType, std::vector<std::int32_t> sizes);
+
+  // An array type is the same type only as itself.
+  std::int32_t CompareType(const Orv::INCType* other) const override { return other == this ? 0 : 1; }
+  Orv::TResult GetElementType(SmartPointer<Orv::INCType>& elementType) const override;
+  std::int32_t GetDimensionCount() const override { return static_cast<std::int32_t>(sizes_.size()); }
+  // 0 for a dimension the type does not have.
+  std::int32_t GetDimensionSize(std::int32_t dimension) const override;
+  Orv::TResult CreateValue(SmartPointer<Orv::INCObject>& value) const override;
+
+  const Orv::INCType& elementType() const { return *elementType_; }
+  const std::vector<std::int32_t>& sizes() const { return sizes_; }
+  std::size_t ElementCount() const;
+
+ private:
+  SmartPointer<Orv::INCType> elementType_;
+  std::vector<std::int32_t> sizes_;
+};
+
+}  // namespace Velkor::OrvReference

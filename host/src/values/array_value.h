@@ -1,0 +1,36 @@
+// Arrays of one or two dimensions, their elements stored row by row.
+#pragma once
+
+#include <orv/values.h>
+
+#include <vector>
+
+#include "values/array_type.h"
+
+namespace Velkor::OrvReference {
+
+class ArrayValue final : public Orv::INCArray {
+ public:
+  ArrayValue(SmartPointer<ArrayType> type, std::vector<SmartPointer<Orv::INCObject>> elements);
+
+  Orv::TResult GetType(SmartPointer<Orv::INCType>& type) const override;
+  // Both fail unless the index count is the dimension count and every index
+  // lies within its dimension.
+  Orv::TResult GetElement(std::int32_t dimensionCount, const std::int32_t* indices,
+                          SmartPointer<Orv::INCObject>& element) override;
+  // Stores a copy converted to the element type (see StoredCopy).
+  Orv::TResult SetElement(std::int32_t dimensionCount, const std::int32_t* indices, Orv::INCObject* value) override;
+
+  const ArrayType& type() const { return *type_; }
+  const std::vector<SmartPointer<Orv::INCObject>>& elements() const { return elements_; }
+  // A copy that shares no element that can change.
+  SmartPointer<ArrayValue> Copy() const;
+
+ private:
+  bool Locate(std::int32_t dimensionCount, const std::int32_t* indices, std::size_t& position) const;
+
+  SmartPointer<ArrayType> type_;
+  std::vector<SmartPointer<Orv::INCObject>> elements_;
+};
+
+}  // namespace Velkor::OrvReference

@@ -1,0 +1,51 @@
+// A value of a basic type. Basic values never change once made, so a copy
+// may share them.
+#pragma once
+
+#include <orv/values.h>
+
+#include <variant>
+
+#include "values/basic_type.h"
+
+namespace Velkor::OrvReference {
+
+class BasicValue final : public Orv::INCValue {
+ public:
+  // What a value holds, by type code: BOOL bool, CHAR char, INT int32_t,
+  // REAL3 and REAL double, STRING the text, OBJECT the carried object.
+  using Payload = std::variant<bool, char, std::int32_t, double, Orv::String, SmartPointer<Orv::INCObject>>;
+
+  static SmartPointer<BasicValue> Bool(bool value);
+  static SmartPointer<BasicValue> Char(char value);
+  static SmartPointer<BasicValue> Int(std::int32_t value);
+  static SmartPointer<BasicValue> Real(double value);
+  static SmartPointer<BasicValue> Real3(double value);
+  static SmartPointer<BasicValue> Text(const Orv::String& value);
+  static SmartPointer<BasicValue> Reference(Orv::INCObject* object);
+  // The default of a basic type: FALSE, the zero character, 0, 0.0, the
+  // empty text, a reference carrying nothing. Null for an unknown code.
+  static SmartPointer<BasicValue> Zero(std::int32_t code);
+
+  std::int32_t code() const { return code_; }
+  const Payload& payload() const { return payload_; }
+
+  Orv::TResult GetType(SmartPointer<Orv::INCType>& type) const override;
+  // BOOL, and INT (true when not 0).
+  Orv::TResult GetBool(bool& value) const override;
+  // INT, BOOL (0 or 1) and CHAR (its byte, 0 to 255).
+  Orv::TResult GetInteger(std::int32_t& value) const override;
+  // INT, REAL3 and REAL.
+  Orv::TResult GetReal(double& value) const override;
+  // The text form of every value but a reference.
+  Orv::TResult GetString(Orv::String& value) const override;
+  Orv::TResult GetReferencedObject(SmartPointer<Orv::INCObject>& object) const override;
+
+ private:
+  BasicValue(std::int32_t code, Payload payload) : code_(code), payload_(std::move(payload)) {}
+
+  std::int32_t code_;
+  Payload payload_;
+};
+
+}  // namespace Velkor::OrvReference

@@ -1,0 +1,65 @@
+#include "values/struct_value.h"
+
+#include "values/storage.h"
+
+namespace Velkor::OrvReference {
+
+namespace {
+
+constexpr Orv::TResult kRefused = 1;
+
+// Passes the SetUpdating calls on to the structure's record.
+class UpdateHandle final : public Orv::IUpdateHandle {
+ public:
+  explicit UpdateHandle(StructValue* structure) : structure_(structure) {}
+  void SetUpdating(bool updating) override { structure_->RecordUpdating(updating); }
+
+ private:
+  SmartPointer<StructValue> structure_;
+};
+
+}  // namespace
+
+StructValue::StructValue(SmartPointer<StructType> type, std::vector<SmartPointer<Orv::INCObject>> members)
+    : type_(std::move(type)), members_(std::move(members)) {}
+
+Orv::TResult StructValue::GetType(SmartPointer<Orv::INCType>& type) const {
+  type = type_;
+  return Orv::ORV_SUCCESS;
+}
+
+Orv::TResult StructValue::GetMember(const Orv::String& name, SmartPointer<Orv::INCObject>& member) {
+  const int index = type_->MemberIndex(name);
+  if (index < 0) return kRefused;
+  member = members_[static_cast<std::size_t>(index)];
+  return Orv::ORV_SUCCESS;
+}
+
+Orv::TResult StructValue::SetMember(const Orv::String& name, Orv::INCObject* value) {
+  const int index = type_->MemberIndex(name);
+  if (index < 0) return kRefused;
+  const auto position = static_cast<std::size_t>(index);
+  SmartPointer<Orv::INCObject> stored = StoredCopy(*type_->members()[position].type, value);
+  if (!stored) return kRefused;
+  members_[position] = std::move(stored);
+  return Orv::ORV_SUCCESS;
+}
+
+Orv::TResult StructValue::Clone(SmartPointer<Orv::INCObject>& copy) const {
+  copy = Copy();
+  return Orv::ORV_SUCCESS;
+}
+
+SmartPointer<StructValue> StructValue::Copy() const {
+  std::vector<SmartPointer<Orv::INCObject>> members;
+  members.reserve(members_.size());
+  for (const auto& member : members_) members.push_back(DeepCopy(member.get()));
+  return new StructValue(type_, std::move(members));
+}
+
+Orv::TResult StructValue::GetUpdateHandle(SmartPointer<Orv::IUpdateHandle>& handle) {
+  handle = new UpdateHandle(this);
+  return Orv::ORV_SUCCESS;
+}
+
+}  // namespace Velkor::OrvReference

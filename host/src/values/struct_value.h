@@ -1,0 +1,37 @@
+// Structure values: one live object per member, and a record of the
+// SetUpdating calls made through their update handles.
+#pragma once
+
+#include <orv/values.h>
+
+#include <vector>
+
+#include "values/struct_type.h"
+
+namespace Velkor::OrvReference {
+
+class StructValue final : public Orv::INCStruct {
+ public:
+  StructValue(SmartPointer<StructType> type, std::vector<SmartPointer<Orv::INCObject>> members);
+
+  Orv::TResult GetType(SmartPointer<Orv::INCType>& type) const override;
+  Orv::TResult GetMember(const Orv::String& name, SmartPointer<Orv::INCObject>& member) override;
+  // Stores a copy converted to the member's type (see StoredCopy).
+  Orv::TResult SetMember(const Orv::String& name, Orv::INCObject* value) override;
+  Orv::TResult Clone(SmartPointer<Orv::INCObject>& copy) const override;
+  Orv::TResult GetUpdateHandle(SmartPointer<Orv::IUpdateHandle>& handle) override;
+
+  const StructType& type() const { return *type_; }
+  const std::vector<SmartPointer<Orv::INCObject>>& members() const { return members_; }
+  SmartPointer<StructValue> Copy() const;
+
+  void RecordUpdating(bool updating) { updatingCalls_.push_back(updating); }
+  const std::vector<bool>& updatingCalls() const { return updatingCalls_; }
+
+ private:
+  SmartPointer<StructType> type_;
+  std::vector<SmartPointer<Orv::INCObject>> members_;
+  std::vector<bool> updatingCalls_;
+};
+
+}  // namespace Velkor::OrvReference

@@ -1,0 +1,108 @@
+// The channel: axes, named transformations with offsets and a matrix,
+// subprogram declarations and the record of undeclared subprograms.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "orvref/channel.h"
+#include "orvref/execution_context.h"
+#include "orvref/parse_context.h"
+
+namespace Velkor::OrvReference {
+namespace {
+
+class HostChannel : public ::testing::Test {
+ protected:
+  Orv::Matrix MatrixOf(const char* name) {
+    double elements[4][4];
+    EXPECT_EQ(channel_.GetTransformationMatrix(name, elements), Orv::ORV_SUCCESS);
+    return Orv::Matrix(elements);
+  }
+
+  ExecutionContext context_;
+  Channel& channel_ = context_.channel();
+};
+
+TEST_F(HostChannel, DefaultAxesAndSettings) {
+  std::int32_t index = -1;
+  ASSERT_EQ(channel_.GetAxisIndex("C", index), Orv::ORV_SUCCESS);
+  EXPECT_EQ(index, 5);
+  EXPECT_NE(channel_.GetAxisIndex("x", index), Orv::ORV_SUCCESS);
+  EXPECT_EQ(channel_.GetGeometryAxisName3(), "Z");
+  EXPECT_EQ(channel_.GetRotationSequence(), 0);
+  EXPECT_EQ(channel_.GetRadiusTolerance(), 0.001);
+  EXPECT_EQ(channel_.GetExecutionContext(), &context_);
+  EXPECT_EQ(channel_.GetProgramStore()->GetProgramCount(channel_.GetProgramKey()), 0);
+
+  channel_.SetGeometryAxes({"X", "Y"});
+  EXPECT_EQ(channel_.GetGeometryAxisName3(), "");
+}
+
+TEST_F(HostChannel, OffsetsExistForTheChannelsAxesOfKnownTransformations) {
+  EXPECT_EQ(channel_.SetTransformationOffset("BASE", 5, 2.5), Orv::ORV_SUCCESS);
+  double offset = 0.0;
+  ASSERT_EQ(channel_.GetTransformationOffset("BASE", 5, offset), Orv::ORV_SUCCESS);
+  EXPECT_EQ(offset, 2.5);
+  EXPECT_NE(channel_.SetTransformationOffset("BASE", 6, 1.0), Orv::ORV_SUCCESS);
+  EXPECT_NE(channel_.GetTransformationOffset("BASE", -1, offset), Orv::ORV_SUCCESS);
+  EXPECT_NE(channel_.GetTransformationOffset("OTHER", 0, offset), Orv::ORV_SUCCESS);
+
+  channel_.SetAxes({"X", "Y", "Z", "A", "B", "C", "U"});
+  EXPECT_EQ(channel_.SetTransformationOffset("BASE", 6, 1.0), Orv::ORV_SUCCESS);
+  channel_.GetTransformationOffset("BASE", 5, offset);
+  EXPECT_EQ(offset, 2.5);
+  ASSERT_EQ(channel_.ResetTransformation("BASE", true), Orv::ORV_SUCCESS);
+  channel_.GetTransformationOffset("BASE", 5, offset);
+  EXPECT_EQ(offset, 0.0);
+}
+
+TEST_F(HostChannel, RotationsAndScalesMultiplyFromTheRightInTheTransformationsUnit) {
+  ASSERT_EQ(channel_.ScaleTransformation("BASE", "Y", 2.0), Orv::ORV_SUCCESS);
+  ASSERT_EQ(channel_.RotateTransformation("BASE", "Z", 90.0), Orv::ORV_SUCCESS);
+  Orv::Matrix expected;
+  expected.Scale({1, 2, 1});
+  expected.RotZ(std::numbers::pi / 2);
+  const Orv::Matrix base = MatrixOf("BASE");
+  for (int row = 0; row < 4; ++row) {
+    for (int column = 0; column < 4; ++column) EXPECT_NEAR(base(row, column), expected(row, column), 1e-15);
+  }
+  EXPECT_NE(channel_.RotateTransformation("BASE", "A", 10.0), Orv::ORV_SUCCESS);
+  EXPECT_NE(channel_.ScaleTransformation("OTHER", "X", 2.0), Orv::ORV_SUCCESS);
+
+  channel_.AddTransformation("TURN", true);
+  EXPECT_EQ(channel_.TransformationUsesRadians("TURN"), 1);
+  EXPECT_EQ(channel_.TransformationUsesRadians("BASE"), 0);
+  channel_.RotateTransformation("TURN", "X", std::numbers::pi);
+  EXPECT_NEAR(MatrixOf("TURN")(1, 1), -1.0, 1e-15);
+
+  ASSERT_EQ(channel_.ResetTransformation("BASE", false), Orv::ORV_SUCCESS);
+  EXPECT_EQ(MatrixOf("BASE")(1, 1), 1.0);
+}
+
+TEST_F(HostChannel, SubprogramDeclarationsKeepTheirParameterModes) {
+  EXPECT_NE(channel_.AddParameterMode("SUB1", 1), Orv::ORV_SUCCESS);
+  channel_.DeclareSubprogram("SUB1");
+  channel_.AddParameterMode("SUB1", 1);
+  channel_.AddParameterMode("SUB1", 2);
+  std::int32_t mode = 0;
+  ASSERT_EQ(channel_.GetParameterMode("SUB1", 1, mode), Orv::ORV_SUCCESS);
+  EXPECT_EQ(mode, 2);
+  EXPECT_NE(channel_.GetParameterMode("SUB1", 2, mode), Orv::ORV_SUCCESS);
+  EXPECT_EQ(channel_.IsSubprogramUndeclared("SUB1"), 0);
+
+  channel_.DeclareSubprogram("SUB1");
+  EXPECT_NE(channel_.GetParameterMode("SUB1", 0, mode), Orv::ORV_SUCCESS);
+}
+
+TEST_F(HostChannel, UndeclaredSubprogramsAreRecordedUntilTheNextBlock) {
+  RecordingParseContext recorder(context_);
+  EXPECT_NE(channel_.IsSubprogramUndeclared("SUB2"), 0);
+  EXPECT_NE(channel_.IsSubprogramUndeclared("sub2"), 0);
+  EXPECT_EQ(channel_.undeclaredSubprogramQueries(), (std::vector<Orv::String>{"SUB2", "sub2"}));
+  recorder.BeginBlock();
+  EXPECT_TRUE(channel_.undeclaredSubprogramQueries().empty());
+}
+
+}  // namespace
+}  // namespace Velkor::OrvReference

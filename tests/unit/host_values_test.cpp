@@ -1,0 +1,257 @@
+// The reference host's value model: readings and text forms of basic
+// values, array bounds and stored conversions, structures with their
+// defaults, clones and update handles, and type comparison.
+#include <gtest/gtest.h>
+
+#include "orvref/live_objects.h"
+#include "orvref/text_forms.h"
+#include "orvref/update_record.h"
+#include "values/type_factories.h"
+#include "values/value_factory.h"
+
+namespace Velkor::OrvReference {
+namespace {
+
+using Orv::INCObject;
+using Orv::INCValue;
+using Orv::SmartPointer;
+using Orv::String;
+namespace Code = Orv::BasicType;
+
+class HostValues : public ::testing::Test {
+ protected:
+  void TearDown() override { EXPECT_EQ(LiveObjectCount(), startCount_); }
+
+  SmartPointer<INCValue> Int(std::int32_t v) {
+    SmartPointer<INCValue> value;
+    values_.CreateIntValue(v, value);
+    return value;
+  }
+  SmartPointer<INCValue> Real(double v) {
+    SmartPointer<INCValue> value;
+    values_.CreateRealValue(v, value);
+    return value;
+  }
+  SmartPointer<INCValue> Text(const char* v) {
+    SmartPointer<INCValue> value;
+    values_.CreateStringValue(v, value);
+    return value;
+  }
+  SmartPointer<Orv::INCType> Basic(std::int32_t code) {
+    SmartPointer<Orv::INCBasicType> type;
+    values_.GetBasicType(code, type);
+    return type;
+  }
+  SmartPointer<Orv::INCArrayType> ArrayOf(std::int32_t code, std::vector<std::int32_t> sizes) {
+    SmartPointer<Orv::INCArrayType> type;
+    ArrayTypeFactory().CreateArrayType(Basic(code).get(), static_cast<std::int32_t>(sizes.size()), sizes.data(), false,
+                                       true, type);
+    return type;
+  }
+  static String TextOf(const SmartPointer<INCObject>& object) {
+    String text;
+    EXPECT_EQ(dynamic_cast<INCValue&>(*object).GetString(text), Orv::ORV_SUCCESS);
+    return text;
+  }
+
+  ValueFactory values_;
+  const std::int64_t startCount_ = LiveObjectCount();
+};
+
+TEST_F(HostValues, TextFormsOfBasicValues) {
+  EXPECT_EQ(RealText(12.5), "12.5");
+  EXPECT_EQ(RealText(12.0), "12.0");
+  EXPECT_EQ(RealText(1e-7), "1e-07");
+  EXPECT_EQ(RealText(1e20), "1e+20");
+  EXPECT_EQ(RealText(-0.5), "-0.5");
+  EXPECT_EQ(QuotedText("a\"b\\c\n\xE9", '"'), R"("a\"b\\c\x0A\xE9")");
+  EXPECT_EQ(QuotedText("'", '\''), R"('\'')");
+
+  SmartPointer<INCValue> yes, letter;
+  values_.CreateBoolValue(true, yes);
+  values_.CreateCharValue('x', letter);
+  EXPECT_EQ(TextOf(yes), "TRUE");
+  EXPECT_EQ(TextOf(letter), "x");
+  EXPECT_EQ(TextOf(Int(-12)), "-12");
+  EXPECT_EQ(TextOf(Real(12.0)), "12.0");
+  EXPECT_EQ(TextOf(Text("as is")), "as is");
+}
+
+TEST_F(HostValues, EachReadingAcceptsOnlyItsKinds) {
+  bool truth = false;
+  EXPECT_EQ(Int(5)->GetBool(truth), Orv::ORV_SUCCESS);
+  EXPECT_TRUE(truth);
+  EXPECT_EQ(Int(0)->GetBool(truth), Orv::ORV_SUCCESS);
+  EXPECT_FALSE(truth);
+  EXPECT_NE(Real(1.0)->GetBool(truth), Orv::ORV_SUCCESS);
+
+  SmartPointer<INCValue> letter, yes;
+  values_.CreateCharValue('A', letter);
+  values_.CreateBoolValue(true, yes);
+  std::int32_t integer = 0;
+  EXPECT_EQ(letter->GetInteger(integer), Orv::ORV_SUCCESS);
+  EXPECT_EQ(integer, 65);
+  EXPECT_EQ(yes->GetInteger(integer), Orv::ORV_SUCCESS);
+  EXPECT_EQ(integer, 1);
+  EXPECT_NE(Real(2.0)->GetInteger(integer), Orv::ORV_SUCCESS);
+
+  double real = 0.0;
+  EXPECT_EQ(Int(3)->GetReal(real), Orv::ORV_SUCCESS);
+  EXPECT_EQ(real, 3.0);
+  EXPECT_NE(Text("3")->GetReal(real), Orv::ORV_SUCCESS);
+  EXPECT_NE(letter->GetReal(real), Orv::ORV_SUCCESS);
+}
+
+TEST_F(HostValues, AReferenceValueCarriesItsObjectAndHasNoText) {
+  SmartPointer<INCValue> carried = Int(1);
+  SmartPointer<INCValue> reference, empty;
+  values_.CreateReferenceValue(carried.get(), reference);
+  values_.CreateReferenceValue(nullptr, empty);
+  SmartPointer<INCObject> object;
+  EXPECT_EQ(reference->GetReferencedObject(object), Orv::ORV_SUCCESS);
+  EXPECT_EQ(object.get(), carried.get());
+  EXPECT_EQ(empty->GetReferencedObject(object), Orv::ORV_SUCCESS);
+  EXPECT_FALSE(object);
+  String text;
+  EXPECT_NE(reference->GetString(text), Orv::ORV_SUCCESS);
+  EXPECT_NE(carried->GetReferencedObject(object), Orv::ORV_SUCCESS);
+}
+
+TEST_F(HostValues, ArraysCheckDimensionsAndBounds) {
+  SmartPointer<INCObject> created;
+  ASSERT_EQ(ArrayOf(Code::Int, {2, 3})->CreateValue(created), Orv::ORV_SUCCESS);
+  auto& array = dynamic_cast<Orv::INCArray&>(*created);
+  const std::int32_t last[] = {1, 2};
+  const std::int32_t outside[] = {1, 3};
+  const std::int32_t negative[] = {-1, 0};
+  SmartPointer<INCObject> element;
+  ASSERT_EQ(array.GetElement(2, last, element), Orv::ORV_SUCCESS);
+  EXPECT_EQ(TextOf(element), "0");
+  EXPECT_NE(array.GetElement(2, outside, element), Orv::ORV_SUCCESS);
+  EXPECT_NE(array.GetElement(2, negative, element), Orv::ORV_SUCCESS);
+  EXPECT_NE(array.GetElement(1, last, element), Orv::ORV_SUCCESS);
+  EXPECT_NE(array.SetElement(2, outside, Int(1).get()), Orv::ORV_SUCCESS);
+}
+
+TEST_F(HostValues, SetElementStoresAConvertedCopy) {
+  SmartPointer<INCObject> ints, reals;
+  ArrayOf(Code::Int, {3})->CreateValue(ints);
+  ArrayOf(Code::Real, {1})->CreateValue(reals);
+  auto& intArray = dynamic_cast<Orv::INCArray&>(*ints);
+  const std::int32_t first[] = {0};
+  const std::int32_t second[] = {1};
+  SmartPointer<INCObject> element;
+
+  EXPECT_EQ(intArray.SetElement(1, first, Real(7.9).get()), Orv::ORV_SUCCESS);
+  EXPECT_EQ(intArray.SetElement(1, second, Real(-7.9).get()), Orv::ORV_SUCCESS);
+  intArray.GetElement(1, first, element);
+  EXPECT_EQ(TextOf(element), "7");
+  intArray.GetElement(1, second, element);
+  EXPECT_EQ(TextOf(element), "-7");
+  EXPECT_NE(intArray.SetElement(1, first, Real(3e10).get()), Orv::ORV_SUCCESS);
+  EXPECT_NE(intArray.SetElement(1, first, Text("1").get()), Orv::ORV_SUCCESS);
+  EXPECT_NE(intArray.SetElement(1, first, nullptr), Orv::ORV_SUCCESS);
+
+  auto& realArray = dynamic_cast<Orv::INCArray&>(*reals);
+  EXPECT_EQ(realArray.SetElement(1, first, Int(4).get()), Orv::ORV_SUCCESS);
+  realArray.GetElement(1, first, element);
+  EXPECT_EQ(TextOf(element), "4.0");
+}
+
+class HostStructures : public HostValues {
+ protected:
+  // (Count INT, Size REAL, On BOOL, Name STRING, Row ARRAY(REAL,2))
+  SmartPointer<Orv::INCStructType> Record() {
+    const SmartPointer<Orv::INCType> types[] = {Basic(Code::Int), Basic(Code::Real), Basic(Code::Bool),
+                                                Basic(Code::String), ArrayOf(Code::Real, {2})};
+    const Orv::StructMemberDeclaration members[] = {{types[0].get(), "Count"},
+                                                    {types[1].get(), "Size"},
+                                                    {types[2].get(), "On"},
+                                                    {types[3].get(), "Name"},
+                                                    {types[4].get(), "Row"}};
+    SmartPointer<Orv::INCStructType> type;
+    StructTypeFactory().CreateStructType(5, members, 0, type);
+    return type;
+  }
+  static SmartPointer<INCObject> Member(Orv::INCStruct& structure, const char* name) {
+    SmartPointer<INCObject> member;
+    EXPECT_EQ(structure.GetMember(name, member), Orv::ORV_SUCCESS) << name;
+    return member;
+  }
+};
+
+TEST_F(HostStructures, MembersKeepTheirOrderAndStartAtTheirDefaults) {
+  const auto type = Record();
+  ASSERT_EQ(type->GetMemberCount(), 5);
+  String name;
+  type->GetMemberName(4, name);
+  EXPECT_EQ(name, "Row");
+  EXPECT_NE(type->GetMemberName(5, name), Orv::ORV_SUCCESS);
+
+  SmartPointer<Orv::INCStruct> value;
+  ASSERT_EQ(type->CreateValue(value), Orv::ORV_SUCCESS);
+  EXPECT_EQ(TextOf(Member(*value, "Count")), "0");
+  EXPECT_EQ(TextOf(Member(*value, "Size")), "0.0");
+  EXPECT_EQ(TextOf(Member(*value, "On")), "FALSE");
+  EXPECT_EQ(TextOf(Member(*value, "Name")), "");
+  SmartPointer<INCObject> missing;
+  EXPECT_NE(value->GetMember("count", missing), Orv::ORV_SUCCESS);
+  EXPECT_NE(value->SetMember("Count", Text("1").get()), Orv::ORV_SUCCESS);
+}
+
+TEST_F(HostStructures, ACloneSharesNothingThatCanChange) {
+  SmartPointer<Orv::INCStruct> original;
+  Record()->CreateValue(original);
+  SmartPointer<INCObject> copy;
+  ASSERT_EQ(original->Clone(copy), Orv::ORV_SUCCESS);
+  auto& clone = dynamic_cast<Orv::INCStruct&>(*copy);
+
+  clone.SetMember("Count", Int(5).get());
+  const std::int32_t first[] = {0};
+  dynamic_cast<Orv::INCArray&>(*Member(clone, "Row")).SetElement(1, first, Real(2.5).get());
+
+  EXPECT_EQ(TextOf(Member(clone, "Count")), "5");
+  EXPECT_EQ(TextOf(Member(*original, "Count")), "0");
+  SmartPointer<INCObject> element;
+  dynamic_cast<Orv::INCArray&>(*Member(*original, "Row")).GetElement(1, first, element);
+  EXPECT_EQ(TextOf(element), "0.0");
+}
+
+TEST_F(HostStructures, NewValuesCopyTheDefaultValueGiven) {
+  const auto type = Record();
+  SmartPointer<Orv::INCStruct> model;
+  type->CreateValue(model);
+  model->SetMember("Size", Real(1.5).get());
+  ASSERT_EQ(type->SetDefaultValue(model.get()), Orv::ORV_SUCCESS);
+  model->SetMember("Size", Real(9.0).get());
+
+  SmartPointer<Orv::INCStruct> made;
+  type->CreateValue(made);
+  EXPECT_EQ(TextOf(Member(*made, "Size")), "1.5");
+
+  SmartPointer<Orv::INCStruct> foreign;
+  Record()->CreateValue(foreign);
+  EXPECT_NE(type->SetDefaultValue(foreign.get()), Orv::ORV_SUCCESS);
+}
+
+TEST_F(HostStructures, UpdateHandlesRecordTheirCalls) {
+  SmartPointer<Orv::INCStruct> value;
+  Record()->CreateValue(value);
+  SmartPointer<Orv::IUpdateHandle> handle;
+  ASSERT_EQ(value->GetUpdateHandle(handle), Orv::ORV_SUCCESS);
+  handle->SetUpdating(false);
+  handle->SetUpdating(true);
+  EXPECT_EQ(UpdatingCalls(*value), (std::vector<bool>{false, true}));
+}
+
+TEST_F(HostStructures, TypesCompareByIdentityExceptBasicTypes) {
+  EXPECT_EQ(Basic(Code::Real)->CompareType(Basic(Code::Real).get()), 0);
+  EXPECT_EQ(Basic(Code::Real)->CompareType(Basic(Code::Real3).get()), 1);
+  const auto type = Record();
+  EXPECT_EQ(type->CompareType(type.get()), 0);
+  EXPECT_EQ(type->CompareType(Record().get()), 1);
+  EXPECT_EQ(type->CompareType(Basic(Code::Int).get()), 1);
+}
+
+}  // namespace
+}  // namespace Velkor::OrvReference

@@ -1,0 +1,79 @@
+// tessan parse: every line of every file is one block, parsed and printed as
+// its trace as soon as it is read.
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "commands.h"
+
+namespace Velkor::Tessan {
+namespace {
+
+using OrvReference::ProgramFile;
+
+// The host's own copy of the notice for a call that passes arguments to a
+// subprogram without EXTERN.
+constexpr const char* kNoExternNotice =
+    "There was no EXTERN declaration for the subprogram '%s'. All parameters are passed by reference.";
+
+void Write(const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+void WarnOfUndeclaredSubprograms(const std::vector<Orv::String>& names, const std::string& file, std::int32_t line) {
+  std::vector<Orv::String> warned;
+  for (const Orv::String& name : names) {
+    if (std::find(warned.begin(), warned.end(), name) != warned.end()) continue;
+    warned.push_back(name);
+    std::fprintf(stderr, "%s:%d: warning: ", file.c_str(), line);
+    std::fprintf(stderr, kNoExternNotice, name.c_str());
+    std::fputc('\n', stderr);
+  }
+}
+
+// Parses one block and prints its trace; false when it failed.
+bool ParseBlock(Session& session, const Orv::String& block, std::int32_t lineNumber, const std::string& file) {
+  OrvReference::RecordingParseContext& recorder = session.recorder();
+  recorder.BeginBlock();
+  ParserMessage message;
+  const Orv::TResult result = session.parser().ParseBlock(block, &recorder, &message.kind, &message.text);
+  std::string output = "@" + std::to_string(lineNumber) + ' ' + std::string(block.data(), block.size()) + '\n';
+  output += recorder.Trace();
+  if (result != Orv::ORV_SUCCESS) output += "ERROR " + message.Fields() + '\n';
+  Write(output);
+  WarnOfUndeclaredSubprograms(session.context().channel().undeclaredSubprogramQueries(), file, lineNumber);
+  return result == Orv::ORV_SUCCESS;
+}
+
+}  // namespace
+
+int RunParse(Session& session, const std::vector<std::string>& files) {
+  const std::vector<std::string> operands = files.empty() ? std::vector<std::string>{"-"} : files;
+  OrvReference::ProgramStore& store = session.context().channel().programs();
+  std::vector<Orv::SmartPointer<ProgramFile>> programs;
+  for (const std::string& operand : operands) {
+    programs.push_back(operand == "-" ? store.AddStream(stdin, "<stdin>") : store.AddFile(operand));
+    if (!programs.back()) {
+      std::fprintf(stderr, "tessan: cannot open %s: %s\n", operand.c_str(), std::strerror(errno));
+      return kExitUsage;
+    }
+  }
+  bool allParsed = true;
+  for (const auto& program : programs) {
+    Orv::String block;
+    for (std::int32_t index = 0;; ++index) {
+      const ProgramFile::Read read = program->ReadLine(index, block);
+      if (read == ProgramFile::Read::kEnd) break;
+      if (read == ProgramFile::Read::kError) {
+        std::fprintf(stderr, "tessan: cannot read %s\n", program->name().c_str());
+        return kExitUsage;
+      }
+      allParsed = ParseBlock(session, block, index + 1, program->name()) && allParsed;
+    }
+  }
+  std::fflush(stdout);
+  return allParsed ? kExitSuccess : kExitFailure;
+}
+
+}  // namespace Velkor::Tessan

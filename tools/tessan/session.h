@@ -1,0 +1,34 @@
+// One run of tessan: the plug-in and the reference host's channel it drives,
+// set up as the command line says.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "command_line.h"
+#include "orvref/parse_context.h"
+#include "plugin.h"
+
+namespace Velkor::Tessan {
+
+class Session {
+ public:
+  // Loads the plug-in, hands its method mapper to the execution context,
+  // sets the channel up and lets the controller state initialise it. Null
+  // with a one-line reason when the command line or the plug-in fails.
+  static std::unique_ptr<Session> Open(const CommandLine& commandLine, std::string& error);
+
+  Orv::IProgramParser& parser() { return plugin_->parser(); }
+  OrvReference::ExecutionContext& context() { return context_; }
+  OrvReference::RecordingParseContext& recorder() { return recorder_; }
+
+ private:
+  explicit Session(std::unique_ptr<Plugin> plugin) : plugin_(std::move(plugin)) {}
+
+  // Declared first: the host objects go before the plug-in that uses them.
+  std::unique_ptr<Plugin> plugin_;
+  OrvReference::ExecutionContext context_;
+  OrvReference::RecordingParseContext recorder_{context_};
+};
+
+}  // namespace Velkor::Tessan
