@@ -220,7 +220,9 @@ class SubprogramSearch : public ValueMethods {
     return answer;
   }
   void AddProgram(const char* name, const char* text) {
-    const std::string path = ::testing::TempDir() + name;
+    // Named after the test too: tests run side by side in separate processes.
+    const std::string path =
+        ::testing::TempDir() + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" + name;
     std::ofstream(path) << text;
     ASSERT_TRUE(channel().programs().AddFile(path));
   }
