@@ -1,5 +1,6 @@
 // The method mapper and the methods that compute plain values.
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <limits>
 
@@ -209,6 +210,10 @@ TEST_F(ValueMethods, FormatStringLeavesOtherTextsAlone) {
 
 class SubprogramSearch : public ValueMethods {
  protected:
+  void TearDown() override {
+    for (const std::string& path : files_) std::remove(path.c_str());
+    ValueMethods::TearDown();
+  }
   Frame NewAnswer() {
     const auto text = BasicType(Orv::BasicType::String);
     const auto integer = BasicType(Orv::BasicType::Int);
@@ -224,6 +229,7 @@ class SubprogramSearch : public ValueMethods {
     const std::string path =
         ::testing::TempDir() + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" + name;
     std::ofstream(path) << text;
+    files_.push_back(path);
     ASSERT_TRUE(channel().programs().AddFile(path));
   }
   // The answer as "path@position".
@@ -240,6 +246,9 @@ class SubprogramSearch : public ValueMethods {
     Orv::DynamicPointerCast<Orv::INCValue>(position)->GetString(positionText);
     return std::string(pathText.c_str()) + "@" + positionText.c_str();
   }
+
+ private:
+  std::vector<std::string> files_;
 };
 
 TEST_F(SubprogramSearch, FindsTheStartLineIgnoringBlanksAndCaseOfTheLine) {
