@@ -27,20 +27,19 @@ ProgramFile::~ProgramFile() {
   std::fclose(file_);
 }
 
-bool ProgramFile::Spool(std::int32_t count) const {
-  Orv::String line;
-  while (!streamEnded_ && spooledLines_ < count) {
-    if (!ReadRawLine(stream_, line)) {
-      streamEnded_ = true;
-      return std::ferror(stream_) == 0;
-    }
-    line += '\n';
-    if (std::fseek(file_, 0, SEEK_END) != 0 || std::fwrite(line.data(), 1, line.size(), file_) != line.size()) {
-      return false;
-    }
-    ++spooledLines_;
+ProgramFile::Read ProgramFile::SpoolNext(Orv::String& line) const {
+  if (streamEnded_) return Read::kEnd;
+  if (!ReadRawLine(stream_, line)) {
+    streamEnded_ = true;
+    return std::ferror(stream_) ? Read::kError : Read::kEnd;
   }
-  return true;
+  if (!atEnd_ && std::fseek(file_, 0, SEEK_END) != 0) return Read::kError;
+  atEnd_ = true;
+  if (std::fwrite(line.data(), 1, line.size(), file_) != line.size() || std::fputc('\n', file_) == EOF) {
+    return Read::kError;
+  }
+  ++spooledLines_;
+  return Read::kLine;
 }
 
 ProgramFile::Read ProgramFile::ReadFromFile(std::int32_t index, Orv::String& line) const {
@@ -48,6 +47,7 @@ ProgramFile::Read ProgramFile::ReadFromFile(std::int32_t index, Orv::String& lin
     cursorLine_ = 0;
     cursorOffset_ = 0;
   }
+  atEnd_ = false;
   if (std::fseek(file_, cursorOffset_, SEEK_SET) != 0) return Read::kError;
   while (cursorLine_ <= index) {
     if (!ReadRawLine(file_, line)) return std::ferror(file_) ? Read::kError : Read::kEnd;
@@ -57,9 +57,14 @@ ProgramFile::Read ProgramFile::ReadFromFile(std::int32_t index, Orv::String& lin
   return Read::kLine;
 }
 
+// A line of the stream not read yet is handed out as it is spooled, so that
+// reading a stream in order reads each line once.
 ProgramFile::Read ProgramFile::ReadLine(std::int32_t index, Orv::String& line) const {
   if (index < 0) return Read::kEnd;
-  if (stream_ && !Spool(index + 1)) return Read::kError;
+  while (stream_ && spooledLines_ <= index) {
+    const Read read = SpoolNext(line);
+    if (read != Read::kLine || spooledLines_ > index) return read;
+  }
   return ReadFromFile(index, line);
 }
 

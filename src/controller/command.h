@@ -9,8 +9,8 @@ class ICommand {
  public:
   virtual ~ICommand() = default;
   // True on success; a failure sets `status` to 0 and may write `message`.
-  virtual bool Execute(Orv::SmartPointer<Orv::ArgumentTable> arguments, Orv::IChannel* channel,
-                       std::uint32_t& status, Orv::String& message) = 0;
+  virtual bool Execute(Orv::SmartPointer<Orv::ArgumentTable> arguments, Orv::IChannel* channel, std::uint32_t& status,
+                       Orv::String& message) = 0;
 };
 
 }  // namespace Velkor::OrvTessan

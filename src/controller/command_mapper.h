@@ -17,6 +17,9 @@ class CommandMapper final : public Orv::ICommandMapper {
                               Orv::IChannel* channel, std::uint32_t& status, Orv::String& message) override;
 
  private:
+  template <class Command>
+  void Register(const char* name);
+
   std::map<Orv::String, std::unique_ptr<ICommand>> commands_;
 };
 

@@ -12,8 +12,7 @@ class IMethod {
   virtual bool GetReturnType(Orv::IExecutionContext* context, Orv::SmartPointer<Orv::INCType>& type) = 0;
   // True on success; a failure sets `status` to 0 and writes `message`.
   virtual bool Evaluate(Orv::IExecutionContext* context, Orv::SmartPointer<Orv::ArgumentTable> arguments,
-                        Orv::SmartPointer<Orv::INCObject>& result, std::uint32_t& status,
-                        Orv::String& message) = 0;
+                        Orv::SmartPointer<Orv::INCObject>& result, std::uint32_t& status, Orv::String& message) = 0;
 };
 
 }  // namespace Velkor::OrvTessan

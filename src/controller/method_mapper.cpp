@@ -1,14 +1,52 @@
 #include "controller/method_mapper.h"
 
+#include <cctype>
+
+#include "controller/methods/methods.h"
 #include "frame/messages.h"
 #include "frame/results.h"
 
 namespace Velkor::OrvTessan {
 
-MethodMapper::MethodMapper() = default;
+template <class Method>
+void MethodMapper::Register(const char* name) {
+  methods_.emplace(name, std::make_unique<Method>());
+}
+
+// First under the name with a lower-case initial, then as given; each name
+// has its own object.
+template <class Method>
+void MethodMapper::RegisterWithBothInitials(const char* name) {
+  Orv::String lowerInitial = name;
+  lowerInitial[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(lowerInitial[0])));
+  methods_.emplace(lowerInitial, std::make_unique<Method>());
+  Register<Method>(name);
+}
+
+MethodMapper::MethodMapper() {
+  RegisterWithBothInitials<ResetControllerStateMethod>("ResetControllerState");
+  RegisterWithBothInitials<GetSubProgPosMethod>("GetSubProgPos");
+  RegisterWithBothInitials<GetJointNumberMethod>("GetJointNumber");
+  RegisterWithBothInitials<CreateAxisMethod>("CreateAxis");
+  RegisterWithBothInitials<CreateFrameMethod>("CreateFrame");
+  RegisterWithBothInitials<GetFrameElementMethod>("GetFrameElement");
+  RegisterWithBothInitials<GetFrameFromMatrixMethod>("GetFrameFromMatrix");
+  RegisterWithBothInitials<GetMatrixFromFrameMethod>("GetMatrixFromFrame");
+  RegisterWithBothInitials<InvertFrameMethod>("InvertFrame");
+  RegisterWithBothInitials<MultiplyFramesMethod>("MultiplyFrames");
+  Register<NumberMethod>("NUMBER");
+  Register<IsNumberMethod>("ISNUMBER");
+  Register<IsVarMethod>("ISVAR");
+  Register<TruncMethod>("TRUNC");
+  RegisterWithBothInitials<CalculateCenterFromRadiusMethod>("CalculateCenterFromRadius");
+  RegisterWithBothInitials<FormatStringMethod>("FormatString");
+}
+
 MethodMapper::~MethodMapper() = default;
 
-bool MethodMapper::IsMethod(const Orv::String& name) { return methods_.count(name) != 0; }
+bool MethodMapper::IsMethod(const Orv::String& name) {
+  return methods_.count(name) != 0;
+}
 
 bool MethodMapper::GetMethodReturnType(const Orv::String& name, Orv::IExecutionContext* context,
                                        Orv::SmartPointer<Orv::INCType>& type) {
@@ -16,6 +54,8 @@ bool MethodMapper::GetMethodReturnType(const Orv::String& name, Orv::IExecutionC
   return found != methods_.end() && found->second->GetReturnType(context, type);
 }
 
+// A method that fails without saying why is reported as an internal error; a
+// message it wrote itself is kept.
 Orv::TResult MethodMapper::EvaluateMethod(const Orv::String& name, Orv::SmartPointer<Orv::ArgumentTable> arguments,
                                           Orv::IExecutionContext* context, Orv::SmartPointer<Orv::INCObject>& result,
                                           std::uint32_t& status, Orv::String& message) {
@@ -26,7 +66,10 @@ Orv::TResult MethodMapper::EvaluateMethod(const Orv::String& name, Orv::SmartPoi
     return kFailure;
   }
   message.clear();
-  if (found->second->Evaluate(context, std::move(arguments), result, status, message)) return kSuccess;
+  if (context != nullptr && found->second->Evaluate(context, std::move(arguments), result, status, message)) {
+    return kSuccess;
+  }
+  status = 0;
   if (message.empty()) message = FormatMessage(kInternalError);
   return kFailure;
 }

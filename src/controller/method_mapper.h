@@ -21,6 +21,11 @@ class MethodMapper final : public Orv::IMethodMapper {
                               std::uint32_t& status, Orv::String& message) override;
 
  private:
+  template <class Method>
+  void Register(const char* name);
+  template <class Method>
+  void RegisterWithBothInitials(const char* name);
+
   std::map<Orv::String, std::unique_ptr<IMethod>> methods_;
 };
 

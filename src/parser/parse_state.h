@@ -65,6 +65,14 @@ struct StatementState {
   SmartPointer<Orv::INCObjectExpression> syncCondition;
   std::int32_t declarationScope = 0;
   std::int32_t declarationType = 0;
+
+  // Forgets the CASE selector and the synchronized action of a block; the
+  // declaration context stays for the next DEF.
+  void EndBlock() {
+    caseSelector.reset();
+    syncKind = 0;
+    syncCondition.reset();
+  }
 };
 
 struct ParseState {

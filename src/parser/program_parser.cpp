@@ -98,12 +98,9 @@ Orv::TResult RunBlockDriver(ParseState& state, Orv::IParseContext* context, std:
   host.scope = executionContext->GetVariableScope();
 
   state.error.Reset();
-  StatementState& statement = state.statement;
-  statement.caseSelector.reset();
+  state.statement.EndBlock();
   scan.labelAllowed = true;
   context->SetSyncMode(0);
-  statement.syncKind = 0;
-  statement.syncCondition.reset();
 
   LookUpStructType(executionContext, kFrameTypeName, host.frameType);
   if (!host.frameType) return kFailure;
@@ -119,6 +116,9 @@ Orv::TResult RunBlockDriver(ParseState& state, Orv::IParseContext* context, std:
   ParseSession session{state, state.programScanner, context, {}};
   const int outcome = ncparse_line(session).yystatus;
   state.arena.Clear();
+  // The block's statement state is of no use to the next block; let go of
+  // its host objects now rather than when the next block starts.
+  state.statement.EndBlock();
   if (outcome == 0) return kSuccess;
   // Whatever the scanner read ahead of a refused block is not the next one's.
   state.programScanner.Flush();

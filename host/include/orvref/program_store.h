@@ -32,9 +32,8 @@ class ProgramFile final : public Orv::IProgramText {
 
  private:
   Read ReadFromFile(std::int32_t index, Orv::String& line) const;
-  // Copies lines of the stream into the file until it holds `count` lines or
-  // the stream ends.
-  bool Spool(std::int32_t count) const;
+  // Reads the next line of the stream and appends it to the file.
+  Read SpoolNext(Orv::String& line) const;
 
   std::string name_;
   std::FILE* file_;
@@ -45,6 +44,8 @@ class ProgramFile final : public Orv::IProgramText {
   mutable long cursorOffset_ = 0;
   mutable std::int32_t spooledLines_ = 0;
   mutable bool streamEnded_ = false;
+  // The file position is at its end after a write; a read moves it.
+  mutable bool atEnd_ = true;
 };
 
 class ProgramStore final : public Orv::IProgramStore {

@@ -1,0 +1,37 @@
+// GetFrameElement: one element of a frame, the axis given by name. Rotations
+// come back in degrees, as the frame stores them.
+#include "controller/frame_access.h"
+#include "controller/methods/method_support.h"
+#include "controller/methods/methods.h"
+#include "frame/messages.h"
+
+namespace Velkor::OrvTessan {
+
+bool GetFrameElementMethod::GetReturnType(Orv::IExecutionContext* context, SmartPointer<Orv::INCType>& type) {
+  return BasicReturnType(context, Orv::BasicType::Real, type);
+}
+
+bool GetFrameElementMethod::Evaluate(Orv::IExecutionContext* context, Arguments arguments,
+                                     SmartPointer<Orv::INCObject>& result, std::uint32_t& status,
+                                     Orv::String& message) {
+  Report report(status, message);
+  const auto frame = FetchStructArgument(arguments, 0, report);
+  if (!frame) return false;
+  Orv::String componentName, axisName;
+  if (!FetchString(arguments, 1, componentName, report) || !FetchString(arguments, 2, axisName, report)) {
+    return false;
+  }
+  const auto component = FindFrameComponent(*frame, componentName);
+  if (!component) return report.Fail(kInternalError);
+
+  Orv::IChannel* channel = context->GetChannel();
+  if (channel == nullptr) return report.Fail(kInternalError);
+  std::int32_t axis = -1;
+  double element = 0.0;
+  if (channel->GetAxisIndex(axisName, axis) != Orv::ORV_SUCCESS || !ReadFrameElement(*component, axis, element)) {
+    return report.Fail(kWrongArgumentType);
+  }
+  return SetMethodResult(MakeRealValue(*context, element), result, report);
+}
+
+}  // namespace Velkor::OrvTessan

@@ -1,0 +1,31 @@
+// GetFrameFromMatrix: a new frame whose geometry axes carry the matrix's
+// translation, rotation, scale and mirror; every other axis stays neutral.
+#include "controller/controller_types.h"
+#include "controller/frame_conversion.h"
+#include "controller/methods/method_support.h"
+#include "controller/methods/methods.h"
+#include "frame/messages.h"
+
+namespace Velkor::OrvTessan {
+
+bool GetFrameFromMatrixMethod::GetReturnType(Orv::IExecutionContext* context, SmartPointer<Orv::INCType>& type) {
+  return RegisteredReturnType(context, kFrameTypeName, type);
+}
+
+bool GetFrameFromMatrixMethod::Evaluate(Orv::IExecutionContext* context, Arguments arguments,
+                                        SmartPointer<Orv::INCObject>& result, std::uint32_t& status,
+                                        Orv::String& message) {
+  Report report(status, message);
+  Orv::Matrix matrix;
+  if (!FetchMatrixArgument(arguments, 0, matrix, report)) return false;
+  const auto frame = NewStructValue(*context, kFrameTypeName);
+  Orv::IChannel* channel = context->GetChannel();
+  const auto factory = context->GetValueFactory();
+  if (!frame || channel == nullptr || !factory ||
+      !MatrixToFrame(*frame, matrix, kChannelGeometry, *channel, *factory)) {
+    return report.Fail(kInternalError);
+  }
+  return SetMethodResult(frame, result, report);
+}
+
+}  // namespace Velkor::OrvTessan

@@ -1,0 +1,32 @@
+// GetMatrixFromFrame: the 4x4 matrix of a frame's geometry axes, as a
+// reference value carrying a host matrix object.
+#include "controller/frame_conversion.h"
+#include "controller/methods/method_support.h"
+#include "controller/methods/methods.h"
+#include "frame/messages.h"
+
+namespace Velkor::OrvTessan {
+
+bool GetMatrixFromFrameMethod::GetReturnType(Orv::IExecutionContext* context, SmartPointer<Orv::INCType>& type) {
+  return BasicReturnType(context, Orv::BasicType::Object, type);
+}
+
+bool GetMatrixFromFrameMethod::Evaluate(Orv::IExecutionContext* context, Arguments arguments,
+                                        SmartPointer<Orv::INCObject>& result, std::uint32_t& status,
+                                        Orv::String& message) {
+  Report report(status, message);
+  const auto frame = FetchStructArgument(arguments, 0, report);
+  if (!frame) return false;
+  Orv::IChannel* channel = context->GetChannel();
+  Orv::Matrix matrix;
+  if (channel == nullptr || !FrameToMatrix(*frame, matrix, kChannelGeometry, *channel)) {
+    return report.Fail(kInternalError);
+  }
+
+  const SmartPointer<Orv::NCMCLMatrix> matrixObject(new Orv::NCMCLMatrix(matrix));
+  SmartPointer<Orv::INCValue> reference;
+  if (const auto factory = context->GetValueFactory()) factory->CreateReferenceValue(matrixObject.get(), reference);
+  return SetMethodResult(reference, result, report);
+}
+
+}  // namespace Velkor::OrvTessan

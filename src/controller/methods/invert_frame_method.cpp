@@ -1,0 +1,30 @@
+// InvertFrame: a new frame, the inverse of the argument, which stays as it is.
+#include "controller/controller_types.h"
+#include "controller/frame_arithmetic.h"
+#include "controller/methods/method_support.h"
+#include "controller/methods/methods.h"
+#include "frame/messages.h"
+
+namespace Velkor::OrvTessan {
+
+bool InvertFrameMethod::GetReturnType(Orv::IExecutionContext* context, SmartPointer<Orv::INCType>& type) {
+  return RegisteredReturnType(context, kFrameTypeName, type);
+}
+
+bool InvertFrameMethod::Evaluate(Orv::IExecutionContext* context, Arguments arguments,
+                                 SmartPointer<Orv::INCObject>& result, std::uint32_t& status, Orv::String& message) {
+  Report report(status, message);
+  const auto frame = FetchStructArgument(arguments, 0, report);
+  if (!frame) return false;
+  SmartPointer<Orv::INCObject> copy;
+  if (frame->Clone(copy) != Orv::ORV_SUCCESS) return report.FailQuietly();
+  const auto inverse = Orv::DynamicPointerCast<Orv::INCStruct>(copy);
+  Orv::IChannel* channel = context->GetChannel();
+  const auto factory = context->GetValueFactory();
+  if (!inverse || channel == nullptr || !factory) return report.Fail(kInternalError);
+
+  InvertFrameInPlace(*inverse, *channel, *factory);
+  return SetMethodResult(inverse, result, report);
+}
+
+}  // namespace Velkor::OrvTessan
