@@ -45,7 +45,7 @@ TEST_F(StatementLifetime, EveryStatementFamilyReleasesWhatItTook) {
       "X=IC(5) S[2]=100 FA[AXX]=3 POS[AXX]=1", "G[8]=2 M1=QU(3) M[II]=RR", "CONTPRON(TAB, 1, UC) GEOAX(2, AXX)",
       // refused blocks, some after items were appended
       "FOR RR=1 TO 3", "GOTOF II", "WHENEVER II DO M3", "G1 FA[II]=100", "CALL NAME(1)", "DEF STRING[8] ST[2,2]",
-      "TRAILOF(II, Y)", "IF \"A\" M3", "REPEATB P=2"};
+      "TRAILOF(II, Y)", "IF \"A\" M3", "REPEATB P=2", "WHENEVER R1>5 DO RDISABLE GOTOF II"};
   for (const char* block : blocks) EXPECT_EQ(CountChangeAfter(block), 0) << block;
 }
 
