@@ -3,11 +3,10 @@
 // tessan uses (it renders every item as trace text), and one that drops the
 // statements, which leaves the plug-in and the host's factories.
 #include <benchmark/benchmark.h>
+#include <orv/orv.h>
 
 #include <array>
 #include <string_view>
-
-#include <orv/orv.h>
 
 #include "orvref/execution_context.h"
 #include "orvref/parse_context.h"
@@ -21,16 +20,19 @@ namespace {
 using namespace Velkor;
 
 constexpr std::array kCamBlocks = {
-    "N1234 G1 X12.345 Y-6.789 Z0.5 F1200", "N1235 X13.1 Y-6.5",        "N1236 G2 X14.0 Y-5.0 I0.5 J0.5",
-    "N1237 G0 Z5.",                        "N1238 X0 Y0 M3 S8000",     "N1239 G1 Z-1.25 F300",
-    "N1240 G3 X-2.5 Y4.75 CR=3.2",         "N1241 G1 X-2.5 Y12.125",
+    "N1234 G1 X12.345 Y-6.789 Z0.5 F1200",
+    "N1235 X13.1 Y-6.5",
+    "N1236 G2 X14.0 Y-5.0 I0.5 J0.5",
+    "N1237 G0 Z5.",
+    "N1238 X0 Y0 M3 S8000",
+    "N1239 G1 Z-1.25 F300",
+    "N1240 G3 X-2.5 Y4.75 CR=3.2",
+    "N1241 G1 X-2.5 Y12.125",
 };
 
 constexpr std::array kExpressionBlocks = {
-    "R10=SIN(R1)*COS(R2)+SQRT(R3*R3+R4*R4)/2",
-    "R11=(R1+R2)*(R3-R4) B_AND 255 + ROUND(R5/3)",
-    "N20 X=R1+R2*2 Y=-R3/4 Z=POT(R6)-1",
-    "R12=ATAN2(R1,R2)+ABS(R3-R4)*TRUNC(R5)",
+    "R10=SIN(R1)*COS(R2)+SQRT(R3*R3+R4*R4)/2", "R11=(R1+R2)*(R3-R4) B_AND 255 + ROUND(R5/3)",
+    "N20 X=R1+R2*2 Y=-R3/4 Z=POT(R6)-1",       "R12=ATAN2(R1,R2)+ABS(R3-R4)*TRUNC(R5)",
     "IF (R1>R2) AND NOT (R3==0) GOTOF MARKE1",
 };
 
@@ -56,8 +58,8 @@ class DiscardingParseContext final : public Orv::IParseContext {
                                  std::int32_t) override {
     return 0;
   }
-  Orv::TResult AddStructuredConditionalJump(Orv::INCExpression*, Orv::INCExpression*, std::int32_t,
-                                            const Orv::String&, const Orv::String&) override {
+  Orv::TResult AddStructuredConditionalJump(Orv::INCExpression*, Orv::INCExpression*, std::int32_t, const Orv::String&,
+                                            const Orv::String&) override {
     return 0;
   }
   Orv::TResult DeclareVariable(Orv::INCExpression*, std::int32_t, std::int32_t, Orv::INCExpression*) override {

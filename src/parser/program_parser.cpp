@@ -190,12 +190,14 @@ void RecoverFromException(ParseState& state, std::int32_t* messageKind, Orv::Str
 
 }  // namespace
 
-ProgramParser::ProgramParser() { ParseState::Global().macros.clear(); }
+ProgramParser::ProgramParser() {
+  ParseState::Global().macros.clear();
+}
 
 ProgramParser::~ProgramParser() = default;
 
-Orv::TResult ProgramParser::ParseBlock(const Orv::String& block, Orv::IParseContext* context,
-                                       std::int32_t* messageKind, Orv::String* message) {
+Orv::TResult ProgramParser::ParseBlock(const Orv::String& block, Orv::IParseContext* context, std::int32_t* messageKind,
+                                       Orv::String* message) {
   ParseState& state = ParseState::Global();
   try {
     Prescan(state, state.programScanner, block);

@@ -75,6 +75,8 @@ bool Produce(ParseSession& session, Expr*& result, SmartPointer<Orv::INCObjectEx
   return true;
 }
 
-SmartPointer<Orv::ArgumentExpressionList> NewArgumentList() { return new Orv::ArgumentExpressionList(); }
+SmartPointer<Orv::ArgumentExpressionList> NewArgumentList() {
+  return new Orv::ArgumentExpressionList();
+}
 
 }  // namespace Velkor::OrvTessan
