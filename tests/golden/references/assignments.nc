@@ -1,0 +1,19 @@
+R1=5
+R[2]=R1*2
+$R3=-1.5
+R1=2 R2=3
+CNT=CNT+1
+LEN=CNT/4
+TXT="XYZ" << CNT
+TXT[2]="B"
+R[1]=REP(0)
+R[1,2]=REP(5)
+R[4]=SET(1,2.5,CNT)
+R[4]=SET(1,,3)
+R[4]=SET()
+R1=REP(0)
+R=REP(0)
+CNT=REP(0)
+R1=X
+R1=NOPE
+NOPE=1
