@@ -11,3 +11,6 @@ MSG("R1=" << R1)
 MSG("A") MSG("B")
 MSG(5)
 MSG(R1)
+;say "hi" \ back
+; é
+R1=1	;a	b

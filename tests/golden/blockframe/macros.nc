@@ -14,3 +14,6 @@ QQ
 define lower as "low"
 MSG(LOWER)
 R1=TWO ; TWO
+DEFINE LBL AS R1=1
+N
+LBL:
