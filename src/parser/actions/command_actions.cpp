@@ -1,41 +1,75 @@
-// Placeholder actions: the blocks that need them are refused until the
-// actions are written.
 #include "parser/actions/command_actions.h"
 
 #include "parser/actions/action_support.h"
+#include "parser/actions/statement_support.h"
 
 namespace Velkor::OrvTessan {
+namespace {
 
+constexpr std::int32_t kWheneverKind = 5;
+// Statement mode of the parse context while a wait task is added.
+constexpr std::int32_t kWaitTaskMode = 2;
+
+}  // namespace
+
+// Inside a WHENEVER action, RDISABLE makes the host wait until the action's
+// condition stops holding; anywhere else it has no effect.
 bool ReadDisable(ParseSession& session) {
-  return Refuse(session);
+  const StatementState& statement = session.state.statement;
+  if (statement.syncKind != kWheneverKind) return true;
+  Orv::IParseContext& context = *session.context;
+  const std::int32_t previousMode = context.GetSyncMode();
+  context.SetSyncMode(kWaitTaskMode);
+  const auto arguments = NewArgumentList();
+  arguments->AddListArgument(StringConstant(session, "CheckCondition").get());
+  arguments->AddListArgument(BoolConstant(session, false).get());
+  const ExpressionRef conditionFails = UnaryExpression(session, statement.syncCondition, kNegationOperator);
+  arguments->AddListArgument(ReferenceConstant(session, conditionFails.get()).get());
+  context.AddInternalCommand("AddWaitTask", arguments.get());
+  context.SetSyncMode(previousMode);
+  return true;
 }
 
-bool ContourPreparation(ParseSession& session, const char*, Expr*, const char*, Expr*) {
-  return Refuse(session);
+// The table and undercut variables are passed by name: the host looks them
+// up when the command runs.
+bool ContourPreparation(ParseSession& session, const char* table, Expr* mode, const char* undercut, Expr* direction) {
+  const auto arguments = NamedArguments({{"TableVar", StringConstant(session, table)},
+                                         {"ProcessMode", mode->expression},
+                                         {"UndercutVar", StringConstant(session, undercut)},
+                                         {"ProcessDir", direction ? direction->expression : nullptr}});
+  AppendCommand(session, "CONTPRON", arguments.get(), 1);
+  return true;
 }
 
-bool ExecuteTable(ParseSession& session, const char*, Expr*) {
-  return Refuse(session);
+bool ExecuteTable(ParseSession& session, const char* table, Expr* row) {
+  const auto arguments = NamedArguments({{"TableVar", StringConstant(session, table)}, {"Row", row->expression}});
+  AppendCommand(session, "EXECTAB", arguments.get(), 1);
+  return true;
 }
 
-bool ExecuteContour(ParseSession& session, const char*) {
-  return Refuse(session);
+bool ExecuteContour(ParseSession& session, const char* errorVariable) {
+  AppendCommand(session, "EXECUTE", NamedArguments({{"ErrorVar", StringConstant(session, errorVariable)}}).get(), 1);
+  return true;
 }
 
-bool PlainCommand(ParseSession& session, const char*) {
-  return Refuse(session);
+bool PlainCommand(ParseSession& session, const char* name) {
+  AppendCommand(session, name, nullptr, 1);
+  return true;
 }
 
-bool ValueCommand(ParseSession& session, const char*, Expr*) {
-  return Refuse(session);
+bool ValueCommand(ParseSession& session, const char* name, Expr* value) {
+  AppendCommand(session, name, NamedArguments({{"Value", value->expression}}).get(), 1);
+  return true;
 }
 
-bool ListCommand(ParseSession& session, const char*, Orv::ArgumentExpressionList*) {
-  return Refuse(session);
+bool ListCommand(ParseSession& session, const char* name, Orv::ArgumentExpressionList* arguments) {
+  AppendCommand(session, name, arguments, 1);
+  return true;
 }
 
-bool AxisCommand(ParseSession& session, const char*, Expr*) {
-  return Refuse(session);
+bool AxisCommand(ParseSession& session, const char* name, Expr* axis) {
+  AppendCommand(session, name, NamedArguments({{"Axis", axis->expression}}).get(), 1);
+  return true;
 }
 
 }  // namespace Velkor::OrvTessan

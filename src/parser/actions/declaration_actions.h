@@ -6,6 +6,11 @@
 
 namespace Velkor::OrvTessan {
 
+// Declaration scopes handed to the host.
+inline constexpr std::int32_t kChannelScope = 1;
+inline constexpr std::int32_t kNcScope = 2;
+inline constexpr std::int32_t kLocalScope = 3;
+
 // The scope of a DEF without CHAN or NCK.
 std::int32_t UnqualifiedScope(ParseSession& session);
 // Records scope and type for the declarators of the DEF that follow.
@@ -20,5 +25,11 @@ bool Redeclare(ParseSession& session, const char* name);
 ArrayInitializer* ListInitializer(ParseSession& session, Orv::ArgumentExpressionList* values);
 // One value repeated over the array.
 ArrayInitializer* RepeatInitializer(ParseSession& session, Expr* value);
+
+// Declares the non-array variable `name` (a string constant) of the given
+// type code: AXIS and FRAME through their structure types, every other code
+// as a basic type.
+void DeclareVariableOfType(ParseSession& session, const SmartPointer<Orv::INCObjectExpression>& name,
+                           std::int32_t typeCode, std::int32_t scope);
 
 }  // namespace Velkor::OrvTessan

@@ -1,87 +1,96 @@
-// Placeholder actions: the blocks that need them are refused until the
-// actions are written.
+// Subprogram declarations (EXTERN) and headers (PROC).
 #include "parser/actions/subprogram_actions.h"
 
 #include "parser/actions/action_support.h"
+#include "parser/actions/declaration_actions.h"
+#include "parser/actions/statement_support.h"
 
 namespace Velkor::OrvTessan {
+namespace {
 
-bool ExternDeclaration(ParseSession& session, const char*, Orv::ArgumentExpressionList*) {
-  return Refuse(session);
+std::int32_t PassingModeOf(const Orv::String& text) {
+  if (text == kPassByValue) return Orv::ParameterMode::ByValue;
+  if (text == kPassByReference) return Orv::ParameterMode::ByReference;
+  return Orv::ParameterMode::Other;
 }
 
-bool NumberedExternDeclaration(ParseSession& session, const AddressWord&, const char*, Orv::ArgumentExpressionList*) {
-  return Refuse(session);
+// Records the passing mode of every parameter in the channel, where later
+// calls find which of their arguments to pass as variables.
+void DeclareSubprogram(ParseSession& session, std::string_view name, const Orv::ArgumentExpressionList& modes) {
+  Orv::IChannel* channel = session.host().channel;
+  if (channel == nullptr) return;
+  const Orv::String subprogram = HostText(name);
+  channel->DeclareSubprogram(subprogram);
+  for (std::int32_t index = 0; index < modes.GetArgumentListSize(); ++index) {
+    ExpressionRef mode;
+    modes.GetListArgument(index, mode);
+    Orv::String text;
+    channel->AddParameterMode(subprogram,
+                              TextKnownAtParseTime(mode, text) ? PassingModeOf(text) : Orv::ParameterMode::Other);
+  }
 }
 
-bool PassingModeText(ParseSession& session, Expr*&, const char*) {
-  return Refuse(session);
+bool Extern(ParseSession& session, std::string_view name, Orv::ArgumentExpressionList* parameterModes) {
+  parameterModes->RegisterMapArgument("Value", StringConstant(session, name).get());
+  DeclareSubprogram(session, name, *parameterModes);
+  AppendCommand(session, "EXTERN", parameterModes, 1);
+  return true;
 }
 
-bool ProcedureHeader(ParseSession& session, const char*, Orv::ArgumentExpressionList*) {
-  return Refuse(session);
+bool Procedure(ParseSession& session, std::string_view name, Orv::ArgumentExpressionList* parameters) {
+  const SmartPointer<Orv::ArgumentExpressionList> arguments = parameters ? parameters : NewArgumentList();
+  arguments->RegisterMapArgument("Value", StringConstant(session, name).get());
+  AppendCommand(session, "PROC", arguments.get(), 1);
+  return true;
 }
 
-bool NumberedProcedureHeader(ParseSession& session, const AddressWord&, const char*, Orv::ArgumentExpressionList*) {
-  return Refuse(session);
+}  // namespace
+
+bool NumberedSubprogramName(const AddressWord& address, const char* number, std::string& name) {
+  if (std::string_view(address.name) != "L") return false;
+  name = std::string("L").append(number);
+  return true;
 }
 
-bool ParameterDeclaration(ParseSession& session, Expr*&, std::int32_t, const char*, std::int32_t) {
-  return Refuse(session);
+bool ExternDeclaration(ParseSession& session, const char* name, Orv::ArgumentExpressionList* parameterModes) {
+  return Extern(session, name, parameterModes);
 }
 
-bool CallByName(ParseSession& session, const char*, Orv::ArgumentExpressionList*) {
-  return Refuse(session);
+bool NumberedExternDeclaration(ParseSession& session, const AddressWord& address, const char* number,
+                               Orv::ArgumentExpressionList* parameterModes) {
+  std::string name;
+  if (!NumberedSubprogramName(address, number, name)) return Refuse(session);
+  return Extern(session, name, parameterModes);
 }
 
-bool Call(ParseSession& session, Expr*, Orv::ArgumentExpressionList*) {
-  return Refuse(session);
+bool PassingModeText(ParseSession& session, Expr*& result, const char* mode) {
+  result = NewExpr(session, StringConstant(session, mode), kStringType);
+  return true;
 }
 
-bool CallBlock(ParseSession& session, Expr*, Expr*, Expr*) {
-  return Refuse(session);
+bool ProcedureHeader(ParseSession& session, const char* name, Orv::ArgumentExpressionList* parameters) {
+  return Procedure(session, name, parameters);
 }
 
-bool ModalCall(ParseSession& session, const char*, Orv::ArgumentExpressionList*) {
-  return Refuse(session);
+bool NumberedProcedureHeader(ParseSession& session, const AddressWord& address, const char* number,
+                             Orv::ArgumentExpressionList* parameters) {
+  std::string name;
+  if (!NumberedSubprogramName(address, number, name)) return Refuse(session);
+  return Procedure(session, name, parameters);
 }
 
-bool NumberedModalCall(ParseSession& session, const AddressWord&, const char*, Orv::ArgumentExpressionList*) {
-  return Refuse(session);
+// Parameters are local variables of the subprogram; their passing mode and
+// array sizes matter only to the caller's EXTERN declaration.
+bool ParameterDeclaration(ParseSession& session, Expr*& result, std::int32_t typeCode, const char* name,
+                          std::int32_t isArray) {
+  const ExpressionRef nameConstant = StringConstant(session, name);
+  if (isArray) {
+    session.context->DeclareArrayVariable(AsExpression(nameConstant), nullptr, kLocalScope);
+  } else {
+    DeclareVariableOfType(session, nameConstant, typeCode, kLocalScope);
+  }
+  result = NewExpr(session, nameConstant, kStringType);
+  return true;
 }
-
-bool EndModalCall(ParseSession& session) {
-  return Refuse(session);
-}
-
-bool TrailOn(ParseSession& session, Expr*, Expr*, Expr*) {
-  return Refuse(session);
-}
-
-bool TrailOff(ParseSession& session, Expr*, Expr*) {
-  return Refuse(session);
-}
-
-bool AxisArgument(ParseSession& session, Expr*&, const AddressWord&, const char*) {
-  return Refuse(session);
-}
-
-bool SpindleAxisArgument(ParseSession& session, Expr*&, const AddressWord&, std::int32_t) {
-  return Refuse(session);
-}
-
-bool AxisVariableArgument(ParseSession& session, Expr*&, Expr*) {
-  return Refuse(session);
-}
-
-Orv::ArgumentExpressionList* CallArgumentList(Orv::ArgumentExpressionList*) {
-  return nullptr;
-}
-
-bool Return(ParseSession& session) {
-  return Refuse(session);
-}
-
-void AdaptCallArguments(ParseSession&, const std::string&, Orv::ArgumentExpressionList*) {}
 
 }  // namespace Velkor::OrvTessan

@@ -2,6 +2,9 @@
 // RET, with the by-reference adaptation of call arguments.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "parser/parse_session.h"
 
 namespace Velkor::OrvTessan {
@@ -39,6 +42,10 @@ bool Return(ParseSession& session);
 
 // Wraps the by-reference arguments of a call of `subprogram` and notes a
 // call with arguments to a subprogram that was never declared.
-void AdaptCallArguments(ParseSession& session, const std::string& subprogram, Orv::ArgumentExpressionList* arguments);
+void AdaptCallArguments(ParseSession& session, std::string_view subprogram, Orv::ArgumentExpressionList* arguments);
+
+// The name of a numbered subprogram, "L" followed by its number; false for
+// any address letter but L.
+bool NumberedSubprogramName(const AddressWord& address, const char* number, std::string& name);
 
 }  // namespace Velkor::OrvTessan

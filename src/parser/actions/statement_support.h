@@ -1,0 +1,45 @@
+// Helpers shared by the statement actions: appending commands to the block,
+// building their named arguments, and reading a text the host can already
+// compute while the block is parsed.
+#pragma once
+
+#include <initializer_list>
+#include <string_view>
+
+#include "parser/actions/expression_helpers.h"
+
+namespace Velkor::OrvTessan {
+
+// Host operator codes that statements build with.
+enum UnaryOperator : std::int32_t {
+  kNegationOperator = 0,  // of a number or of a truth value
+  kRoundOperator = 12,
+};
+enum BinaryOperator : std::int32_t {
+  kPlusOperator = 0,  // also joins two texts
+  kMinusOperator = 1,
+  kEqualOperator = 10,
+  kLessOrEqualOperator = 15,
+};
+
+// One named (map) argument of a command; an empty expression is registered
+// as an absent argument.
+struct NamedArgument {
+  std::string_view name;
+  ExpressionRef expression;
+};
+
+void RegisterNamedArguments(Orv::ArgumentExpressionList& list, std::initializer_list<NamedArgument> arguments);
+// A new list holding `arguments` as map arguments, in the order given.
+SmartPointer<Orv::ArgumentExpressionList> NamedArguments(std::initializer_list<NamedArgument> arguments);
+
+// Appends the command `name` to the block; `arguments` may be null (a
+// command without any argument list).
+void AppendCommand(ParseSession& session, std::string_view name, Orv::ArgumentExpressionList* arguments,
+                   std::int32_t flag);
+
+// The text of an expression that needs no running program (constants and
+// operators on them); false when the host cannot compute it now.
+bool TextKnownAtParseTime(const ExpressionRef& expression, Orv::String& text);
+
+}  // namespace Velkor::OrvTessan
