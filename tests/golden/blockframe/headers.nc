@@ -7,3 +7,4 @@
 ##LANGUAGE AC
 ##language ac
 ##LANGUAGE AC N10
+%_N_A;B_MPF

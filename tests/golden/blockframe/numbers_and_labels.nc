@@ -9,3 +9,4 @@ N10 N20
 /3 N20
 / N20
 /N20 ;skipped
+/ LAB1: R1=1

@@ -5,3 +5,5 @@ R1=(1
 R1=1 R2=NOPE
 R1==1
 R1=1 ; fine
+SUB2(1,2) )
+SUB2(1,2) R1=NOPE
