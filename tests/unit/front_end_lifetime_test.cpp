@@ -1,30 +1,22 @@
 // Blocks of the block frame, expressions, references and assignments hold no
 // host object beyond their parse: once the host has dropped what it was
 // handed, the reference host counts as many live objects as before, whether
-// the text parsed or was refused. The channel is prepared as a real host does
-// it, so that frames and axes are structures of the controller's types.
+// the text parsed or was refused.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "controller/controller_state.h"
-#include "controller/method_mapper.h"
-#include "orvref/execution_context.h"
+#include "front_end_parsing.h"
 #include "orvref/live_objects.h"
-#include "orvref/parse_context.h"
-#include "parser/program_parser.h"
 
 namespace Velkor::OrvTessan {
 namespace {
 
 using Orv::SmartPointer;
 
-class FrontEndLifetime : public testing::Test {
+class FrontEndLifetime : public FrontEndParsing {
  protected:
   FrontEndLifetime() {
-    context_.SetMethodMapper(&methods_);
-    ControllerState state;
-    EXPECT_EQ(state.Initialize(&context_.channel()), Orv::ORV_SUCCESS);
     SmartPointer<Orv::INCValue> text;
     context_.GetValueFactory()->CreateStringValue("ABC", text);
     context_.scope().DeclareScalar("TXT", text.get());
@@ -35,13 +27,6 @@ class FrontEndLifetime : public testing::Test {
       EXPECT_EQ(ParseBlock(block), Orv::ORV_SUCCESS) << block;
     }
     EXPECT_EQ(CountChangeAfterExpression("1"), 0);
-  }
-
-  Orv::TResult ParseBlock(const std::string& block) {
-    recorder_.BeginBlock();
-    std::int32_t kind = 0;
-    Orv::String message;
-    return parser_.ParseBlock(block.c_str(), &recorder_, &kind, &message);
   }
 
   // The live-object count after `block` has been parsed and its items
@@ -59,17 +44,10 @@ class FrontEndLifetime : public testing::Test {
     const std::int64_t before = OrvReference::LiveObjectCount();
     {
       SmartPointer<Orv::INCExpression> result;
-      std::int32_t kind = 0;
-      Orv::String message;
-      parser_.ParseExpression(text.c_str(), &context_, &result, &kind, &message);
+      ParseExpression(text, result);
     }
     return OrvReference::LiveObjectCount() - before;
   }
-
-  OrvReference::ExecutionContext context_;
-  MethodMapper methods_;
-  OrvReference::RecordingParseContext recorder_{context_};
-  ProgramParser parser_;
 };
 
 // Accepted and refused texts of every expression family, refused ones at
