@@ -74,16 +74,16 @@ TEST_F(FrontEndLifetime, ExpressionsReleaseWhatTheyTook) {
 TEST_F(FrontEndLifetime, BlocksReleaseWhatTheyTook) {
   // The frame and axis forms reach the structure paths here, as in a real channel.
   EXPECT_EQ(ParseBlock("FRA=CTRANS(X,10):FRS[1] AXA=X FRS[1,X,TR]=FRA[Y,RT]"), Orv::ORV_SUCCESS);
-  const char* const blocks[] = {// block frame
-                                "N10 LAB1: R1=TWO ; note", "/3 :20", "%_N_MAIN_MPF", "##LANGUAGE AC",
-                                "MSG(\"R1=\" << R1) MSG", "DEFINE M17 AS M3",
-                                // assignments
-                                "R[2]=R1*2 CNT=CNT+1", "TXT[2]=\"B\"", "VEC[1]=REP(0)", "VEC[0]=SET(1,,3)",
-                                "FRA=CTRANS(X,10):FRS[1]", "FRS[1,X,TR]=FRA[Y,RT]", "AXA=X", "VEC[AXA]=FRA[X,TR]",
-                                // refused, some after items were appended
-                                "N", "N10 N20", "%_N_MAIN_MPF ; X", "MSG(5)", "R1=REP(0)", "VEC=REP(0)", "R1=X",
-                                "FRA=1", "R1=FRA", "R1=VEC", "R1=2 R2=NOPE", "N10 R1=2)", "VEC[1,X,TR]=1",
-                                "FRS[1,\"A\",TR]=1", "DEFINE XX AS", "R1=(1"};
+  const char* const blocks[] = {
+      // block frame
+      "N10 LAB1: R1=TWO ; note", "/3 :20", "%_N_MAIN_MPF", "##LANGUAGE AC", "MSG(\"R1=\" << R1) MSG",
+      "DEFINE M17 AS M3",
+      // assignments
+      "R[2]=R1*2 CNT=CNT+1", "TXT[2]=\"B\"", "VEC[1]=REP(0)", "VEC[0]=SET(1,,3)", "VEC[1]=SET()",
+      "FRA=CTRANS(X,10):FRS[1]", "FRS[1,X,TR]=FRA[Y,RT]", "AXA=X", "VEC[AXA]=FRA[X,TR]",
+      // refused, some after items were appended
+      "N", "N10 N20", "%_N_MAIN_MPF ; X", "MSG(5)", "R1=REP(0)", "VEC=REP(0)", "R1=X", "FRA=1", "R1=FRA", "R1=VEC",
+      "R1=2 R2=NOPE", "N10 R1=2)", "VEC[1,X,TR]=1", "FRS[1,\"A\",TR]=1", "DEFINE XX AS", "R1=(1"};
   for (const char* block : blocks) EXPECT_EQ(CountChangeAfterBlock(block), 0) << block;
   for (const char* text : kExpressions) EXPECT_EQ(CountChangeAfterBlock(std::string("R1=") + text), 0) << text;
 }
