@@ -7,3 +7,4 @@ R1==1
 R1=1 ; fine
 SUB2(1,2) )
 SUB2(1,2) R1=NOPE
+IF R1>1 G1
