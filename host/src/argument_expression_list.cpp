@@ -6,7 +6,9 @@ namespace Velkor::Orv {
 ArgumentExpressionList::ArgumentExpressionList() = default;
 ArgumentExpressionList::~ArgumentExpressionList() = default;
 
-void ArgumentExpressionList::AddListArgument(INCObjectExpression* argument) { list_.emplace_back(argument); }
+void ArgumentExpressionList::AddListArgument(INCObjectExpression* argument) {
+  list_.emplace_back(argument);
+}
 
 void ArgumentExpressionList::PrependListArgument(INCObjectExpression* argument) {
   list_.emplace(list_.begin(), argument);
@@ -18,7 +20,9 @@ TResult ArgumentExpressionList::ReplaceListArgument(std::int32_t index, INCObjec
   return ORV_SUCCESS;
 }
 
-std::int32_t ArgumentExpressionList::GetArgumentListSize() const { return static_cast<std::int32_t>(list_.size()); }
+std::int32_t ArgumentExpressionList::GetArgumentListSize() const {
+  return static_cast<std::int32_t>(list_.size());
+}
 
 TResult ArgumentExpressionList::GetListArgument(std::int32_t index, SmartPointer<INCObjectExpression>& argument) const {
   if (index < 0 || index >= GetArgumentListSize()) return 1;
@@ -36,7 +40,9 @@ void ArgumentExpressionList::RegisterMapArgument(const String& name, INCObjectEx
   map_.push_back({name, argument});
 }
 
-std::int32_t ArgumentExpressionList::GetMapArgumentCount() const { return static_cast<std::int32_t>(map_.size()); }
+std::int32_t ArgumentExpressionList::GetMapArgumentCount() const {
+  return static_cast<std::int32_t>(map_.size());
+}
 
 TResult ArgumentExpressionList::GetMapArgument(std::int32_t index, String& name,
                                                SmartPointer<INCObjectExpression>& argument) const {

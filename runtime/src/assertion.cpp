@@ -13,8 +13,12 @@ std::vector<AssertionReport>& Reports() {
 }
 }  // namespace
 
-const std::vector<AssertionReport>& RecordedAssertions() { return Reports(); }
-void ClearRecordedAssertions() { Reports().clear(); }
+const std::vector<AssertionReport>& RecordedAssertions() {
+  return Reports();
+}
+void ClearRecordedAssertions() {
+  Reports().clear();
+}
 
 }  // namespace Velkor::Diagnostics
 

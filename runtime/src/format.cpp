@@ -16,4 +16,6 @@ extern "C" char* SM_vsprintf(const char* format, va_list arguments) {
   return buffer;
 }
 
-extern "C" void SM_free(void* buffer) { std::free(buffer); }
+extern "C" void SM_free(void* buffer) {
+  std::free(buffer);
+}

@@ -14,8 +14,12 @@ void* CppMemory::allocate(std::size_t size) noexcept {
   return std::malloc(size == 0 ? 1 : size);
 }
 
-void CppMemory::free(void* block) noexcept { std::free(block); }
+void CppMemory::free(void* block) noexcept {
+  std::free(block);
+}
 
-void CppMemory::FailAllocationAfter(std::size_t count) noexcept { allocationsUntilFailure = count; }
+void CppMemory::FailAllocationAfter(std::size_t count) noexcept {
+  allocationsUntilFailure = count;
+}
 
 }  // namespace Velkor::Memory

@@ -9,13 +9,13 @@ namespace Velkor::OrvTessan {
 enum Message : int {
   kWrongArgumentCount = 1,
   kWrongArgumentType = 2,
-  kUnknownAxis = 3,           // %s: the axis name
+  kUnknownAxis = 3,  // %s: the axis name
   kInternalError = 4,
-  kUnknownCommand = 5,        // %s: the command name
-  kParseErrorAfter = 6,       // %s: the text read so far
-  kUnknownMethod = 7,         // %s: the method name
-  kUndeclaredVariable = 8,    // %s: the variable name
-  kWrongVariableType = 9,     // %s: the variable name
+  kUnknownCommand = 5,      // %s: the command name
+  kParseErrorAfter = 6,     // %s: the text read so far
+  kUnknownMethod = 7,       // %s: the method name
+  kUndeclaredVariable = 8,  // %s: the variable name
+  kWrongVariableType = 9,   // %s: the variable name
   kWrongIndexType = 10,
   kRadiusTooSmall = 11,
   kNoExternDeclaration = 12,  // %s: the subprogram name

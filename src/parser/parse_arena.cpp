@@ -14,9 +14,13 @@ void ParseArena::Pool<T>::Clear() {
   used = 0;
 }
 
-Expr* ParseArena::NewExpr() { return exprs_.Next(); }
+Expr* ParseArena::NewExpr() {
+  return exprs_.Next();
+}
 
-ArrayInitializer* ParseArena::NewArrayInitializer() { return initializers_.Next(); }
+ArrayInitializer* ParseArena::NewArrayInitializer() {
+  return initializers_.Next();
+}
 
 Orv::ArgumentExpressionList* ParseArena::NewArgumentList() {
   auto* slot = lists_.Next();

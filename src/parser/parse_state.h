@@ -18,14 +18,14 @@ using MacroTable = std::map<std::string, std::string, std::less<>>;
 
 // Input and flags shared by both scanner instances.
 struct ScanState {
-  std::string currentText;        // private copy of the text being scanned
-  std::size_t readPosition = 0;   // characters handed to a scanner so far
-  bool prescan = false;           // macro-expansion pass
-  bool definition = false;        // the block is a DEFINE: no expansion, AS starts the value
-  bool labelAllowed = false;      // a word followed by ':' is a label declaration
-  bool programName = false;       // the next integer names a subprogram (after L)
-  std::string expandedText;       // the text after macro expansion
-  std::string rejectedWord;       // last G/H/L/M word found not to be a macro
+  std::string currentText;       // private copy of the text being scanned
+  std::size_t readPosition = 0;  // characters handed to a scanner so far
+  bool prescan = false;          // macro-expansion pass
+  bool definition = false;       // the block is a DEFINE: no expansion, AS starts the value
+  bool labelAllowed = false;     // a word followed by ':' is a label declaration
+  bool programName = false;      // the next integer names a subprogram (after L)
+  std::string expandedText;      // the text after macro expansion
+  std::string rejectedWord;      // last G/H/L/M word found not to be a macro
 
   // Makes `text` the current text, read from its start.
   void SetInput(std::string_view text);
@@ -65,6 +65,14 @@ struct StatementState {
   SmartPointer<Orv::INCObjectExpression> syncCondition;
   std::int32_t declarationScope = 0;
   std::int32_t declarationType = 0;
+
+  // Forgets the CASE selector and the synchronized action of a block; the
+  // declaration context stays for the next DEF.
+  void EndBlock() {
+    caseSelector.reset();
+    syncKind = 0;
+    syncCondition.reset();
+  }
 };
 
 struct ParseState {

@@ -3,9 +3,9 @@
 // record that the scanner attaches to address tokens.
 #pragma once
 
-#include <cstdint>
-
 #include <orv/orv.h>
+
+#include <cstdint>
 
 namespace Velkor::OrvTessan {
 

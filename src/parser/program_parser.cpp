@@ -76,6 +76,20 @@ bool LookUpStructType(Orv::IExecutionContext* context, const Orv::String& name,
   return true;
 }
 
+// Hands the host the message of a text the grammar refused: the scanner's
+// failure when it could not go on, else the last message of the parse.
+Orv::TResult ReportRefusal(ParseSession& session, std::int32_t* messageKind, Orv::String* message) {
+  // Whatever the scanner read ahead of a refused text is not the next one's.
+  session.scanner.Flush();
+  if (session.scannerFailure) {
+    WriteMessage(MessageFor(*session.scannerFailure), messageKind, message);
+  } else {
+    if (messageKind) *messageKind = session.state.error.kind;
+    if (message) *message = session.state.error.lastMessage;
+  }
+  return kFailure;
+}
+
 Orv::TResult RunBlockDriver(ParseState& state, Orv::IParseContext* context, std::int32_t* messageKind,
                             Orv::String* message) {
   ScanState& scan = state.scan;
@@ -98,12 +112,9 @@ Orv::TResult RunBlockDriver(ParseState& state, Orv::IParseContext* context, std:
   host.scope = executionContext->GetVariableScope();
 
   state.error.Reset();
-  StatementState& statement = state.statement;
-  statement.caseSelector.reset();
+  state.statement.EndBlock();
   scan.labelAllowed = true;
   context->SetSyncMode(0);
-  statement.syncKind = 0;
-  statement.syncCondition.reset();
 
   LookUpStructType(executionContext, kFrameTypeName, host.frameType);
   if (!host.frameType) return kFailure;
@@ -119,16 +130,11 @@ Orv::TResult RunBlockDriver(ParseState& state, Orv::IParseContext* context, std:
   ParseSession session{state, state.programScanner, context, {}};
   const int outcome = ncparse_line(session).yystatus;
   state.arena.Clear();
+  // The block's statement state is of no use to the next block; let go of
+  // its host objects now rather than when the next block starts.
+  state.statement.EndBlock();
   if (outcome == 0) return kSuccess;
-  // Whatever the scanner read ahead of a refused block is not the next one's.
-  state.programScanner.Flush();
-  if (session.scannerFailure) {
-    WriteMessage(MessageFor(*session.scannerFailure), messageKind, message);
-    return kFailure;
-  }
-  if (messageKind) *messageKind = state.error.kind;
-  if (message) *message = state.error.lastMessage;
-  return kFailure;
+  return ReportRefusal(session, messageKind, message);
 }
 
 Orv::TResult RunExpressionDriver(ParseState& state, Orv::IExecutionContext* context, std::int32_t* messageKind,
@@ -168,15 +174,8 @@ Orv::TResult RunExpressionDriver(ParseState& state, Orv::IExecutionContext* cont
   const int outcome = ncparse_exprInput(session).yystatus;
   state.arena.Clear();
   if (outcome == 0) return kSuccess;
-  state.expressionScanner.Flush();
   state.expressionResult.reset();
-  if (session.scannerFailure) {
-    WriteMessage(MessageFor(*session.scannerFailure), messageKind, message);
-    return kFailure;
-  }
-  if (messageKind) *messageKind = state.error.kind;
-  if (message) *message = state.error.lastMessage;
-  return kFailure;
+  return ReportRefusal(session, messageKind, message);
 }
 
 // Leaves the shared state ready for the next parse after an exception that
@@ -191,12 +190,14 @@ void RecoverFromException(ParseState& state, std::int32_t* messageKind, Orv::Str
 
 }  // namespace
 
-ProgramParser::ProgramParser() { ParseState::Global().macros.clear(); }
+ProgramParser::ProgramParser() {
+  ParseState::Global().macros.clear();
+}
 
 ProgramParser::~ProgramParser() = default;
 
-Orv::TResult ProgramParser::ParseBlock(const Orv::String& block, Orv::IParseContext* context,
-                                       std::int32_t* messageKind, Orv::String* message) {
+Orv::TResult ProgramParser::ParseBlock(const Orv::String& block, Orv::IParseContext* context, std::int32_t* messageKind,
+                                       Orv::String* message) {
   ParseState& state = ParseState::Global();
   try {
     Prescan(state, state.programScanner, block);

@@ -16,10 +16,17 @@ int nclex(NCSTYPE* value, ParseSession& session) {
   }
   const TokenValue& record = session.scanner.Value();
   switch (record.view) {
-    case TokenValue::View::kText: value->text = session.arena().Keep(record.text); break;
-    case TokenValue::View::kInteger: value->integer = record.integer; break;
-    case TokenValue::View::kAddress: value->address = record.address; break;
-    case TokenValue::View::kNone: break;
+    case TokenValue::View::kText:
+      value->text = session.arena().Keep(record.text);
+      break;
+    case TokenValue::View::kInteger:
+      value->integer = record.integer;
+      break;
+    case TokenValue::View::kAddress:
+      value->address = record.address;
+      break;
+    case TokenValue::View::kNone:
+      break;
   }
   return token;
 }

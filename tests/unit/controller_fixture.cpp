@@ -156,6 +156,14 @@ Frame ControllerTest::FrameOf(const Orv::Matrix& matrix) {
   return ::testing::AssertionSuccess();
 }
 
+Orv::Matrix Affine(const double (&rows)[3][3], const double (&translation)[3]) {
+  const double full[4][4] = {{rows[0][0], rows[0][1], rows[0][2], 0},
+                             {rows[1][0], rows[1][1], rows[1][2], 0},
+                             {rows[2][0], rows[2][1], rows[2][2], 0},
+                             {translation[0], translation[1], translation[2], 1}};
+  return Orv::Matrix(full);
+}
+
 ::testing::AssertionResult MatricesNear(const Orv::Matrix& expected, const Orv::Matrix& actual, double tolerance) {
   for (int row = 0; row < 4; ++row) {
     for (int column = 0; column < 4; ++column) {

@@ -73,6 +73,9 @@ class ControllerTest : public ::testing::Test {
   MethodMapper methods_;
 };
 
+// The matrix with the given upper 3x3 rows and translation row.
+Orv::Matrix Affine(const double (&rows)[3][3], const double (&translation)[3] = {0, 0, 0});
+
 // Element by element, within `tolerance`.
 ::testing::AssertionResult MatricesNear(const Orv::Matrix& expected, const Orv::Matrix& actual,
                                         double tolerance = 1e-9);

@@ -26,15 +26,6 @@ class FrameCommands : public ControllerTest {
   }
 };
 
-// The matrix with the given upper 3x3 rows and translation row.
-Orv::Matrix Affine(const double (&rows)[3][3], const double (&translation)[3] = {0, 0, 0}) {
-  const double full[4][4] = {{rows[0][0], rows[0][1], rows[0][2], 0},
-                             {rows[1][0], rows[1][1], rows[1][2], 0},
-                             {rows[2][0], rows[2][1], rows[2][2], 0},
-                             {translation[0], translation[1], translation[2], 1}};
-  return Orv::Matrix(full);
-}
-
 // --- The mapper ---
 
 TEST_F(FrameCommands, UnknownAndWrongCaseNamesAreUnknownCommands) {

@@ -1,7 +1,6 @@
 // The plug-in's entry points: argument checks, allocation failures, and the
 // macro table's life across parser objects.
 #include <gtest/gtest.h>
-
 #include <orv/orv.h>
 
 #include "parser/parse_state.h"
@@ -71,7 +70,9 @@ TEST_P(FailedAllocation, DeliversTheOtherObjectsWithResultFour) {
 
 INSTANTIATE_TEST_SUITE_P(EachObject, FailedAllocation, testing::Values(1, 2, 3));
 
-TEST(CreateChannelObjects, NullOutParameterGivesTwo) { EXPECT_EQ(CreateChannelObjects(nullptr), 2); }
+TEST(CreateChannelObjects, NullOutParameterGivesTwo) {
+  EXPECT_EQ(CreateChannelObjects(nullptr), 2);
+}
 
 TEST(CreateChannelObjects, CreatesAControllerStateOrReportsTheFailedAllocation) {
   Orv::IControllerState* state = nullptr;

@@ -20,8 +20,7 @@ TEST(MessageCatalogue, FormatsTheArgumentIntoItsPlace) {
 
 TEST(MessageCatalogue, FirstAndLastEntriesAreInPlace) {
   EXPECT_EQ(FormatMessage(kWrongArgumentCount), "Wrong argument count in command.");
-  EXPECT_EQ(FormatMessage(kLineTooLong),
-            "The current line exceeds the maximum length permitted by the controller.");
+  EXPECT_EQ(FormatMessage(kLineTooLong), "The current line exceeds the maximum length permitted by the controller.");
 }
 
 }  // namespace

@@ -75,7 +75,9 @@ bool Produce(ParseSession& session, Expr*& result, SmartPointer<Orv::INCObjectEx
   return true;
 }
 
-SmartPointer<Orv::ArgumentExpressionList> NewArgumentList() { return new Orv::ArgumentExpressionList(); }
+SmartPointer<Orv::ArgumentExpressionList> NewArgumentList() {
+  return new Orv::ArgumentExpressionList();
+}
 
 bool IsEmptyParentheses(const Orv::ArgumentExpressionList& list) {
   SmartPointer<Orv::INCObjectExpression> first;

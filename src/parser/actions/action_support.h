@@ -14,7 +14,9 @@ bool Refuse(ParseSession& session);
 // `argument` where the message has a %s; returns false.
 bool RefuseWith(ParseSession& session, int number, const char* argument = nullptr);
 
-inline Orv::String HostText(std::string_view text) { return Orv::String(text.data(), text.size()); }
+inline Orv::String HostText(std::string_view text) {
+  return Orv::String(text.data(), text.size());
+}
 
 // Constant expressions; empty when the host refuses to make one.
 SmartPointer<Orv::INCObjectExpression> StringConstant(ParseSession& session, std::string_view text);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "parser/actions/action_support.h"
+#include "parser/actions/statement_support.h"
 
 namespace Velkor::OrvTessan {
 namespace {
@@ -13,9 +14,7 @@ namespace {
 bool TextCommand(ParseSession& session, const char* name, std::string_view text, std::int32_t flag) {
   const ExpressionRef value = StringConstant(session, text);
   if (!value) return Refuse(session);
-  const SmartPointer<Orv::ArgumentExpressionList> arguments = NewArgumentList();
-  arguments->RegisterMapArgument("Value", value.get());
-  session.context->AddCommand(name, arguments.get(), flag);
+  AppendCommand(session, name, NamedArguments({{"Value", value}}).get(), flag);
   return true;
 }
 
@@ -42,20 +41,26 @@ bool ControllerLanguageSwitch(ParseSession& session) {
   return true;
 }
 
-void SkipLevel(ParseSession& session, std::int32_t level) { session.context->SetSkipLevel(level); }
+void SkipLevel(ParseSession& session, std::int32_t level) {
+  session.context->SetSkipLevel(level);
+}
 
 bool BlockNumber(ParseSession& session, const char* prefix, const char* digits) {
   return Label(session, std::string(prefix) + digits);
 }
 
-void EndOfLabelPosition(ParseSession& session) { session.state.scan.labelAllowed = false; }
+void EndOfLabelPosition(ParseSession& session) {
+  session.state.scan.labelAllowed = false;
+}
 
 bool LabelDeclaration(ParseSession& session, const char* label) {
   EndOfLabelPosition(session);
   return Label(session, label);
 }
 
-bool Comment(ParseSession& session, const char* text) { return TextCommand(session, "COMMENT", text, 0); }
+bool Comment(ParseSession& session, const char* text) {
+  return TextCommand(session, "COMMENT", text, 0);
+}
 
 // A name keeps its first definition; defining it again changes nothing.
 void DefineMacro(ParseSession& session, const char* name, const char* value) {
@@ -65,9 +70,7 @@ void DefineMacro(ParseSession& session, const char* name, const char* value) {
 bool Message(ParseSession& session, Expr* text) {
   if (text == nullptr) return TextCommand(session, "MSG", "", 1);
   if (text->type != kStringType || !text->expression) return Refuse(session);
-  const SmartPointer<Orv::ArgumentExpressionList> arguments = NewArgumentList();
-  arguments->RegisterMapArgument("Value", text->expression.get());
-  session.context->AddCommand("MSG", arguments.get(), 1);
+  AppendCommand(session, "MSG", NamedArguments({{"Value", text->expression}}).get(), 1);
   return true;
 }
 

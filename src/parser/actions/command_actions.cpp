@@ -12,8 +12,8 @@ constexpr std::int32_t kWaitTaskMode = 2;
 
 }  // namespace
 
-// Inside a WHENEVER action, RDISABLE makes the host wait until the action's
-// condition stops holding; anywhere else it has no effect.
+// Inside a WHENEVER action, RDISABLE hands the host a wait task on the
+// negated action condition; anywhere else it adds nothing.
 bool ReadDisable(ParseSession& session) {
   const StatementState& statement = session.state.statement;
   if (statement.syncKind != kWheneverKind) return true;

@@ -21,6 +21,10 @@ bool ExtendedScopeEnabled(HostObjects& host) {
          enabled;
 }
 
+bool IsStructureType(std::int32_t typeCode) {
+  return typeCode == kAxisType || typeCode == kFrameType;
+}
+
 bool ChannelRunsOneProgram(HostObjects& host) {
   Orv::IProgramStore* store = host.channel->GetProgramStore();
   return store != nullptr && store->GetProgramCount(host.channel->GetProgramKey()) == 1;
@@ -28,7 +32,7 @@ bool ChannelRunsOneProgram(HostObjects& host) {
 
 SmartPointer<Orv::INCType> ElementType(ParseSession& session, std::int32_t typeCode) {
   HostObjects& host = session.host();
-  if (typeCode == kAxisType || typeCode == kFrameType) {
+  if (IsStructureType(typeCode)) {
     SmartPointer<Orv::INCType> structure;
     if (Orv::ITypeRegistry* registry = host.executionContext->GetTypeRegistry()) {
       registry->FindType(typeCode == kAxisType ? "AXIS" : "FRAME", structure);
@@ -47,7 +51,7 @@ void AssignInitialValue(ParseSession& session, std::string_view name, std::int32
                         const ExpressionRef& value) {
   HostObjects& host = session.host();
   ExpressionRef target;
-  if (typeCode == kAxisType || typeCode == kFrameType) {
+  if (IsStructureType(typeCode)) {
     host.methodCalls->CreateStructVariableExpression(HostText(name), target);
     Orv::INCStructExpression* structureTarget = AsStructExpression(target);
     Orv::INCStructExpression* structureValue = AsStructExpression(value);

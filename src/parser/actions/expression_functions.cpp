@@ -6,13 +6,10 @@
 #include "parser/actions/action_support.h"
 #include "parser/actions/expression_actions.h"
 #include "parser/actions/expression_helpers.h"
+#include "parser/actions/host_operators.h"
 
 namespace Velkor::OrvTessan {
 namespace {
-
-constexpr std::int32_t kRoundFunction = 12;
-constexpr std::int32_t kArcTangent2Operator = 6;
-constexpr std::int32_t kMultiplyOperator = 2;
 
 std::vector<ExpressionRef> ListArguments(const Orv::ArgumentExpressionList& list) {
   std::vector<ExpressionRef> arguments(static_cast<std::size_t>(list.GetArgumentListSize()));
@@ -24,8 +21,8 @@ ExpressionRef MethodCall(ParseSession& session, const char* name, const std::vec
   std::vector<Orv::INCObjectExpression*> objects;
   for (const ExpressionRef& argument : arguments) objects.push_back(argument.get());
   ExpressionRef result;
-  session.host().methodCalls->CreateMethodExpression(static_cast<std::int32_t>(objects.size()), objects.data(),
-                                                     name, result);
+  session.host().methodCalls->CreateMethodExpression(static_cast<std::int32_t>(objects.size()), objects.data(), name,
+                                                     result);
   return result;
 }
 
@@ -38,29 +35,28 @@ bool IsBasicOfType(const Expr* value, std::int32_t type) {
 bool UnaryFunction(ParseSession& session, Expr*& result, std::int32_t functionCode, Expr* operand) {
   ExpressionRef applied = UnaryExpression(session, operand->expression, functionCode);
   // ROUND keeps the operand's type: its result is converted back.
-  if (applied && functionCode == kRoundFunction)
+  if (applied && functionCode == kRoundOperator)
     applied = ConvertExpression(session, applied, ParserToHostType(operand->type));
   return Produce(session, result, std::move(applied), operand->type);
 }
 
 bool ArcTangent2(ParseSession& session, Expr*& result, Expr* y, Expr* x) {
   return Produce(session, result, MakeBinaryExpression(session, y->expression, x->expression, kArcTangent2Operator),
-               kRealType);
+                 kRealType);
 }
 
 bool Square(ParseSession& session, Expr*& result, Expr* operand) {
   return Produce(session, result,
-               MakeBinaryExpression(session, operand->expression, operand->expression, kMultiplyOperator),
-               operand->type);
+                 MakeBinaryExpression(session, operand->expression, operand->expression, kTimesOperator),
+                 operand->type);
 }
 
-bool HostFunctionCall(ParseSession& session, Expr*& result, const char* name,
-                      Orv::ArgumentExpressionList* arguments) {
+bool HostFunctionCall(ParseSession& session, Expr*& result, const char* name, Orv::ArgumentExpressionList* arguments) {
   std::vector<Orv::INCExpression*> basics;
   for (const ExpressionRef& argument : ListArguments(*arguments)) basics.push_back(AsExpression(argument));
   ExpressionRef call;
-  session.host().expressions->CreateFunctionExpression(static_cast<std::int32_t>(basics.size()), basics.data(),
-                                                      name, call);
+  session.host().expressions->CreateFunctionExpression(static_cast<std::int32_t>(basics.size()), basics.data(), name,
+                                                       call);
   if (!call) return Refuse(session);
   std::int32_t hostType = -1;
   call->GetType(hostType);
@@ -77,8 +73,8 @@ bool Intersection(ParseSession& session, Expr*& result, const char* first, Expr*
                                                 AsExpression(names[2])};
   if (thirdIndex != nullptr) arguments.push_back(AsExpression(thirdIndex->expression));
   ExpressionRef call;
-  session.host().expressions->CreateFunctionExpression(static_cast<std::int32_t>(arguments.size()),
-                                                      arguments.data(), "INTERSEC", call);
+  session.host().expressions->CreateFunctionExpression(static_cast<std::int32_t>(arguments.size()), arguments.data(),
+                                                       "INTERSEC", call);
   return Produce(session, result, std::move(call), kBoolType);
 }
 
@@ -86,8 +82,7 @@ bool AxisMethodCall(ParseSession& session, Expr*& result, const char* name, Orv:
   return Produce(session, result, MethodCall(session, name, ListArguments(*arguments)), kAxisType);
 }
 
-bool FrameMethodCall(ParseSession& session, Expr*& result, const char* name,
-                     Orv::ArgumentExpressionList* arguments) {
+bool FrameMethodCall(ParseSession& session, Expr*& result, const char* name, Orv::ArgumentExpressionList* arguments) {
   return Produce(session, result, MethodCall(session, name, ListArguments(*arguments)), kFrameType);
 }
 
@@ -123,11 +118,11 @@ bool Substring(ParseSession& session, Expr*& result, Expr* text, Expr* start, Ex
   if (!IsBasicOfType(text, kStringType) || !IsBasicOfType(start, kIntType)) return Refuse(session);
   if (length == nullptr)
     return Produce(session, result, FunctionCall(session, "SUBSTR", {text->expression, start->expression}),
-                 kStringType);
+                   kStringType);
   if (!IsBasicOfType(length, kIntType)) return Refuse(session);
   return Produce(session, result,
-               FunctionCall(session, "SUBSTR", {text->expression, start->expression, length->expression}),
-               kStringType);
+                 FunctionCall(session, "SUBSTR", {text->expression, start->expression, length->expression}),
+                 kStringType);
 }
 
 }  // namespace Velkor::OrvTessan

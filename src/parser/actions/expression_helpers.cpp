@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "parser/actions/action_support.h"
+#include "parser/actions/host_operators.h"
 
 namespace Velkor::OrvTessan {
 
@@ -19,11 +20,14 @@ ExpressionRef MakeBinaryExpression(ParseSession& session, const ExpressionRef& l
 ExpressionRef ToBooleanExpression(ParseSession& session, const Expr& value) {
   if (AsExpression(value.expression) == nullptr) return {};
   switch (value.type) {
-    case kBoolType: return value.expression;
+    case kBoolType:
+      return value.expression;
     case kIntType:
     case kRealType:
-    case kCharType: return ConvertExpression(session, value.expression, Orv::BasicType::Bool);
-    default: return {};
+    case kCharType:
+      return ConvertExpression(session, value.expression, Orv::BasicType::Bool);
+    default:
+      return {};
   }
 }
 
@@ -31,11 +35,13 @@ ExpressionRef AxisIndexExpression(ParseSession& session, const Expr& value) {
   switch (value.type) {
     case kIntType:
     case kRealType:
-    case kCharType: return AsExpression(value.expression) ? value.expression : ExpressionRef();
+    case kCharType:
+      return AsExpression(value.expression) ? value.expression : ExpressionRef();
     case kAxisType:
       if (AsStructExpression(value.expression) == nullptr) return {};
       return JointNumber(session, MemberExpression(session, value.expression, "Name"));
-    default: return {};
+    default:
+      return {};
   }
 }
 
@@ -46,7 +52,7 @@ bool IsRealResult(std::int32_t leftType, std::int32_t rightType) {
 ExpressionRef ComputedMName(ParseSession& session, std::string_view prefix, const ExpressionRef& value) {
   const ExpressionRef number = ConvertExpression(session, value, Orv::BasicType::Int);
   if (!number) return {};
-  return MakeBinaryExpression(session, StringConstant(session, prefix), number, 0);
+  return MakeBinaryExpression(session, StringConstant(session, prefix), number, kPlusOperator);
 }
 
 ExpressionRef ConvertExpression(ParseSession& session, const ExpressionRef& value, std::int32_t hostType) {
@@ -75,7 +81,7 @@ ExpressionRef FunctionCall(ParseSession& session, std::string_view name,
   for (const ExpressionRef& argument : arguments) basics.push_back(AsExpression(argument));
   ExpressionRef result;
   session.host().expressions->CreateFunctionExpression(static_cast<std::int32_t>(basics.size()), basics.data(),
-                                                      HostText(name), result);
+                                                       HostText(name), result);
   return result;
 }
 

@@ -31,7 +31,8 @@ ExpressionRef UnaryExpression(ParseSession& session, const ExpressionRef& operan
 // The member of a structure expression (an AXIS's "Name", for instance).
 ExpressionRef MemberExpression(ParseSession& session, const ExpressionRef& structure, std::string_view member);
 // A host function call; absent or non-basic arguments are passed empty.
-ExpressionRef FunctionCall(ParseSession& session, std::string_view name, std::initializer_list<ExpressionRef> arguments);
+ExpressionRef FunctionCall(ParseSession& session, std::string_view name,
+                           std::initializer_list<ExpressionRef> arguments);
 // "GetJointNumber" of an axis name expression.
 ExpressionRef JointNumber(ParseSession& session, const ExpressionRef& axisName);
 // "FormatString" of a value: its text.

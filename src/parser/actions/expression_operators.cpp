@@ -3,19 +3,14 @@
 #include "parser/actions/action_support.h"
 #include "parser/actions/expression_actions.h"
 #include "parser/actions/expression_helpers.h"
+#include "parser/actions/host_operators.h"
 
 namespace Velkor::OrvTessan {
 namespace {
 
-constexpr std::int32_t kAddOperator = 0;  // also concatenation of two texts
-constexpr std::int32_t kDivideOperator = 3;
-constexpr std::int32_t kModuloOperator = 4;
-constexpr std::int32_t kNegateOperator = 0;  // numbers and truth values alike
-constexpr std::int32_t kBitwiseNotOperator = 16;
-constexpr std::int32_t kEqualComparison = 10;
-constexpr std::int32_t kUnequalComparison = 11;
-
-bool IsNumeric(std::int32_t type) { return type == kCharType || type == kIntType || type == kRealType; }
+bool IsNumeric(std::int32_t type) {
+  return type == kCharType || type == kIntType || type == kRealType;
+}
 
 bool IsFrameStructure(const Expr* value) {
   return value->type == kFrameType && AsStructExpression(value->expression) != nullptr;
@@ -69,33 +64,30 @@ bool PrefixConcatenation(ParseSession& session, Expr*& result, Expr* operand) {
 }
 
 bool Concatenation(ParseSession& session, Expr*& result, Expr* left, Expr* right) {
-  if (AsExpression(left->expression) == nullptr || AsExpression(right->expression) == nullptr)
-    return Refuse(session);
+  if (AsExpression(left->expression) == nullptr || AsExpression(right->expression) == nullptr) return Refuse(session);
   return Produce(session, result,
-               MakeBinaryExpression(session, AsText(session, left), AsText(session, right), kAddOperator),
-               kStringType);
+                 MakeBinaryExpression(session, AsText(session, left), AsText(session, right), kPlusOperator),
+                 kStringType);
 }
 
 bool Arithmetic(ParseSession& session, Expr*& result, Expr* left, Expr* right, std::int32_t operatorCode) {
   return Produce(session, result, MakeBinaryExpression(session, left->expression, right->expression, operatorCode),
-               IsRealResult(left->type, right->type) ? kRealType : kIntType);
+                 IsRealResult(left->type, right->type) ? kRealType : kIntType);
 }
 
 // A division is always a real division: an integer dividend becomes REAL.
 bool Division(ParseSession& session, Expr*& result, Expr* left, Expr* right) {
-  if (AsExpression(left->expression) == nullptr || AsExpression(right->expression) == nullptr)
-    return Refuse(session);
-  const ExpressionRef dividend = left->type == kRealType
-                                     ? left->expression
-                                     : ConvertExpression(session, left->expression, Orv::BasicType::Real);
+  if (AsExpression(left->expression) == nullptr || AsExpression(right->expression) == nullptr) return Refuse(session);
+  const ExpressionRef dividend =
+      left->type == kRealType ? left->expression : ConvertExpression(session, left->expression, Orv::BasicType::Real);
   return Produce(session, result, MakeBinaryExpression(session, dividend, right->expression, kDivideOperator),
-               kRealType);
+                 kRealType);
 }
 
 bool IntegerDivision(ParseSession& session, Expr*& result, Expr* left, Expr* right) {
   if (left->type != kIntType || right->type != kIntType) return Refuse(session);
-  return Produce(session, result,
-               MakeBinaryExpression(session, left->expression, right->expression, kDivideOperator), kIntType);
+  return Produce(session, result, MakeBinaryExpression(session, left->expression, right->expression, kDivideOperator),
+                 kIntType);
 }
 
 bool Modulo(ParseSession& session, Expr*& result, Expr* left, Expr* right) {
@@ -104,31 +96,31 @@ bool Modulo(ParseSession& session, Expr*& result, Expr* left, Expr* right) {
     ReportParseError(session, "Wrong argument type in MOD operator!");
     return false;
   }
-  return Produce(session, result,
-               MakeBinaryExpression(session, left->expression, right->expression, kModuloOperator), left->type);
+  return Produce(session, result, MakeBinaryExpression(session, left->expression, right->expression, kModuloOperator),
+                 left->type);
 }
 
 bool Negation(ParseSession& session, Expr*& result, Expr* operand) {
-  return Produce(session, result, UnaryExpression(session, operand->expression, kNegateOperator), operand->type);
+  return Produce(session, result, UnaryExpression(session, operand->expression, kNegationOperator), operand->type);
 }
 
 // AXIS and FRAME values compare as objects, and only for (in)equality.
 bool Comparison(ParseSession& session, Expr*& result, Expr* left, Expr* right, std::int32_t comparisonCode) {
   if (left->type != kAxisType && right->type != kFrameType)
-    return Produce(session, result,
-                 MakeBinaryExpression(session, left->expression, right->expression, comparisonCode), kBoolType);
-  if (comparisonCode != kEqualComparison && comparisonCode != kUnequalComparison) return Refuse(session);
+    return Produce(session, result, MakeBinaryExpression(session, left->expression, right->expression, comparisonCode),
+                   kBoolType);
+  if (comparisonCode != kEqualOperator && comparisonCode != kUnequalOperator) return Refuse(session);
   Orv::INCObjectExpression* operands[] = {left->expression.get(), right->expression.get()};
   ExpressionRef equal;
   session.host().expressions->CreateObjectFunctionExpression(2, operands, "IsEqualObject", equal);
-  if (equal && comparisonCode == kUnequalComparison) equal = UnaryExpression(session, equal, kNegateOperator);
+  if (equal && comparisonCode == kUnequalOperator) equal = UnaryExpression(session, equal, kNegationOperator);
   return Produce(session, result, std::move(equal), kBoolType);
 }
 
 bool LogicalNot(ParseSession& session, Expr*& result, Expr* operand) {
   const ExpressionRef truth = ToBooleanExpression(session, *operand);
   if (!truth) return Refuse(session);
-  return Produce(session, result, UnaryExpression(session, truth, kNegateOperator), kBoolType);
+  return Produce(session, result, UnaryExpression(session, truth, kNegationOperator), kBoolType);
 }
 
 bool Logical(ParseSession& session, Expr*& result, Expr* left, Expr* right, std::int32_t operatorCode) {
@@ -146,7 +138,7 @@ bool BitwiseNot(ParseSession& session, Expr*& result, Expr* operand) {
 bool Bitwise(ParseSession& session, Expr*& result, Expr* left, Expr* right, std::int32_t operatorCode) {
   if (!IsNumeric(left->type) || !IsNumeric(right->type)) return Refuse(session);
   return Produce(session, result, MakeBinaryExpression(session, left->expression, right->expression, operatorCode),
-               kIntType);
+                 kIntType);
 }
 
 }  // namespace Velkor::OrvTessan

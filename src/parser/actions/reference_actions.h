@@ -12,8 +12,7 @@ bool FrameComponent(ParseSession& session, Expr*& result, const char* name, Expr
 bool IndexedVariable(ParseSession& session, Expr*& result, const char* name, Expr* index);
 bool FrameArrayComponent(ParseSession& session, Expr*& result, const char* name, Expr* index, Expr* axis,
                          const char* component);
-bool DoublyIndexedVariable(ParseSession& session, Expr*& result, const char* name, Expr* firstIndex,
-                           Expr* secondIndex);
+bool DoublyIndexedVariable(ParseSession& session, Expr*& result, const char* name, Expr* firstIndex, Expr* secondIndex);
 // A reference used as a value keeps only its expression and type.
 Expr* ValueOfReference(Expr* reference);
 

@@ -51,7 +51,8 @@ bool ResolveScalar(ParseSession& session, const Orv::String& name, std::int32_t 
   result.variable->GetType(hostType);
   if (hostType != Orv::BasicType::String || count != 1) return true;
   session.host().expressions->CreateVariableExpression(name, result.variable);
-  const ExpressionRef character = FunctionCall(session, "SUBSTR", {result.variable, indexes[0], IntConstant(session, 1)});
+  const ExpressionRef character =
+      FunctionCall(session, "SUBSTR", {result.variable, indexes[0], IntConstant(session, 1)});
   result.expression = ConvertExpression(session, character, Orv::BasicType::Char);
   result.type = kCharType;
   return true;

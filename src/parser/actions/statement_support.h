@@ -7,20 +7,9 @@
 #include <string_view>
 
 #include "parser/actions/expression_helpers.h"
+#include "parser/actions/host_operators.h"
 
 namespace Velkor::OrvTessan {
-
-// Host operator codes that statements build with.
-enum UnaryOperator : std::int32_t {
-  kNegationOperator = 0,  // of a number or of a truth value
-  kRoundOperator = 12,
-};
-enum BinaryOperator : std::int32_t {
-  kPlusOperator = 0,  // also joins two texts
-  kMinusOperator = 1,
-  kEqualOperator = 10,
-  kLessOrEqualOperator = 15,
-};
 
 // One named (map) argument of a command; an empty expression is registered
 // as an absent argument.

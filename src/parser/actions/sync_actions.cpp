@@ -45,11 +45,8 @@ bool BeginUnconditionalAction(ParseSession& session, const char* id) {
   return true;
 }
 
-// Nothing after the action part reads the condition, so it is released here
-// rather than kept until the next block.
 void EndSynchronizedAction(ParseSession& session) {
   session.context->SetSyncMode(kNormalMode);
-  session.state.statement.syncCondition.reset();
 }
 
 void CancelAction(ParseSession& session, const char* id) {

@@ -55,7 +55,7 @@ template <class T>
 class SmartPointer {
  public:
   SmartPointer() noexcept = default;
-  SmartPointer(std::nullptr_t) noexcept {}  // NOLINT: null converts implicitly
+  SmartPointer(std::nullptr_t) noexcept {}              // NOLINT: null converts implicitly
   SmartPointer(T* object) noexcept : object_(object) {  // NOLINT: takes a raw pointer
     if (object_) object_->ref();
   }

@@ -81,9 +81,8 @@ class ORV_API IParseContext {
   virtual TResult AddConditionalGoto(INCExpression* condition, INCExpression* label, std::int32_t direction) = 0;
   virtual TResult AddStructuredJump(INCExpression* label, std::int32_t direction, const String& startLabel,
                                     const String& endLabel, std::int32_t flag) = 0;
-  virtual TResult AddStructuredConditionalJump(INCExpression* condition, INCExpression* label,
-                                               std::int32_t direction, const String& startLabel,
-                                               const String& endLabel) = 0;
+  virtual TResult AddStructuredConditionalJump(INCExpression* condition, INCExpression* label, std::int32_t direction,
+                                               const String& startLabel, const String& endLabel) = 0;
 
   virtual TResult DeclareVariable(INCExpression* name, std::int32_t typeCode, std::int32_t scope,
                                   INCExpression* initialValue) = 0;

@@ -31,8 +31,7 @@ class ORV_API IExpressionFactory : public RefObject {
                                              SmartPointer<INCObjectExpression>& result) = 0;
   virtual TResult CreateVariableExpression(const String& name, SmartPointer<INCObjectExpression>& result) = 0;
   virtual TResult CreateElementExpression(INCObjectExpression* base, std::int32_t indexCount,
-                                          INCExpression* const* indices,
-                                          SmartPointer<INCObjectExpression>& result) = 0;
+                                          INCExpression* const* indices, SmartPointer<INCObjectExpression>& result) = 0;
   virtual TResult CreateMemberExpression(INCObjectExpression* structure, const String& member,
                                          SmartPointer<INCObjectExpression>& result) = 0;
   virtual TResult CreateUnaryExpression(INCExpression* operand, std::int32_t operatorCode,
@@ -58,9 +57,8 @@ class ORV_API IMethodCallFactory : public RefObject {
   ~IMethodCallFactory() override;
   virtual TResult CreateMethodExpression(std::int32_t argumentCount, INCObjectExpression* const* arguments,
                                          const String& name, SmartPointer<INCObjectExpression>& result) = 0;
-  virtual TResult CreateMethodExpressionFromObjects(std::int32_t argumentCount,
-                                                    INCObjectExpression* const* arguments, const String& name,
-                                                    SmartPointer<INCObjectExpression>& result) = 0;
+  virtual TResult CreateMethodExpressionFromObjects(std::int32_t argumentCount, INCObjectExpression* const* arguments,
+                                                    const String& name, SmartPointer<INCObjectExpression>& result) = 0;
   virtual TResult CreateStructVariableExpression(const String& name, SmartPointer<INCObjectExpression>& result) = 0;
   virtual TResult CreateStructElementExpression(INCObjectExpression* array, std::int32_t indexCount,
                                                 INCExpression* const* indices,
@@ -82,8 +80,8 @@ struct StructMemberDeclaration {
 class ORV_API IStructTypeFactory : public RefObject {
  public:
   ~IStructTypeFactory() override;
-  virtual TResult CreateStructType(std::int32_t memberCount, const StructMemberDeclaration* members,
-                                   std::int32_t flags, SmartPointer<INCStructType>& result) = 0;
+  virtual TResult CreateStructType(std::int32_t memberCount, const StructMemberDeclaration* members, std::int32_t flags,
+                                   SmartPointer<INCStructType>& result) = 0;
 };
 
 }  // namespace Velkor::Orv

@@ -1,0 +1,1 @@
+DEF INT AA

@@ -1,0 +1,15 @@
+// The values of --set options.
+#pragma once
+
+#include <orv/factories.h>
+
+#include <string>
+
+namespace Velkor::Tessan {
+
+// TRUE or FALSE gives a BOOL, an integer an INT, a number with a point or an
+// exponent a REAL, a text in double quotes a STRING (as it stands between
+// them). Null for anything else.
+Orv::SmartPointer<Orv::INCValue> SettingValue(Orv::IValueFactory& values, const std::string& text);
+
+}  // namespace Velkor::Tessan
