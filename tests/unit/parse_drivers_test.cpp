@@ -26,6 +26,15 @@ TEST_F(ParseDrivers, ExpressionsAreExpandedWithTheMacrosOfEarlierBlocks) {
   EXPECT_EQ(Expression("TWO*3"), "(* 2 3)");
 }
 
+// M170 leaves the pre-scan's rejected word at M170, which would keep M17
+// from expanding; an expression starts without it.
+TEST_F(ParseDrivers, AnExpressionExpandsAMacroThatTheBlockBeforeRejected) {
+  for (const char* block : {"DEFINE M1 AS 1", "DEFINE M17 AS 17", "M170"}) {
+    ASSERT_EQ(ParseBlock(block), Orv::ORV_SUCCESS) << block;
+  }
+  EXPECT_EQ(Expression("M17"), "17");
+}
+
 TEST_F(ParseDrivers, AnAxisVariableIsHandedBackAsItsName) {
   ASSERT_EQ(ParseBlock("DEF AXIS AXA"), Orv::ORV_SUCCESS);
   EXPECT_EQ(Expression("AXA"), "(member (struct AXA) Name)");
