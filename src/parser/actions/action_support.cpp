@@ -79,4 +79,9 @@ SmartPointer<Orv::ArgumentExpressionList> NewArgumentList() {
   return new Orv::ArgumentExpressionList();
 }
 
+bool IsEmptyParentheses(const Orv::ArgumentExpressionList& list) {
+  SmartPointer<Orv::INCObjectExpression> first;
+  return list.GetArgumentListSize() == 1 && list.GetListArgument(0, first) == Orv::ORV_SUCCESS && !first;
+}
+
 }  // namespace Velkor::OrvTessan

@@ -40,5 +40,8 @@ bool Produce(ParseSession& session, Expr*& result, SmartPointer<Orv::INCObjectEx
 
 // A new argument list owned by the caller (statements hand it to the host).
 SmartPointer<Orv::ArgumentExpressionList> NewArgumentList();
+// Empty parentheses parse as a list of one absent argument; the forms that
+// take them as no arguments at all ask this.
+bool IsEmptyParentheses(const Orv::ArgumentExpressionList& list);
 
 }  // namespace Velkor::OrvTessan

@@ -59,8 +59,9 @@ bool RepeatAssignment(ParseSession& session, Expr* target, Expr* value) {
   return FillArray(session, target, false, ArgumentListOf(session, value));
 }
 
+// SET() assigns nothing: its empty parentheses give no value, not one absent value.
 bool ListAssignment(ParseSession& session, Expr* target, Orv::ArgumentExpressionList* values) {
-  return FillArray(session, target, true, values);
+  return FillArray(session, target, true, IsEmptyParentheses(*values) ? session.arena().NewArgumentList() : values);
 }
 
 }  // namespace Velkor::OrvTessan

@@ -137,10 +137,7 @@ bool AxisVariableArgument(ParseSession& session, Expr*& result, Expr* reference)
 }
 
 Orv::ArgumentExpressionList* CallArgumentList(Orv::ArgumentExpressionList* arguments) {
-  ExpressionRef first;
-  const bool emptyParentheses =
-      arguments->GetArgumentListSize() == 1 && arguments->GetListArgument(0, first) == Orv::ORV_SUCCESS && !first;
-  return emptyParentheses ? nullptr : arguments;
+  return IsEmptyParentheses(*arguments) ? nullptr : arguments;
 }
 
 bool Return(ParseSession& session) {

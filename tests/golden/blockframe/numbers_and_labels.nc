@@ -1,0 +1,13 @@
+N10
+N0010 R1=1
+:20
+START1:
+N30 LOOP_2: R2=2 ; note
+_L1:
+N
+N10 N20
+/3 N20
+/ N20
+/N20 ;skipped
+/ LAB1: R1=1
+: 20

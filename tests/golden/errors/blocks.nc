@@ -1,0 +1,10 @@
+R1=NOPE+1
+R1=2 3
+N10 R1=2)
+R1=(1
+R1=1 R2=NOPE
+R1==1
+R1=1 ; fine
+SUB2(1,2) )
+SUB2(1,2) R1=NOPE
+IF R1>1 G1

@@ -1,0 +1,91 @@
+// What the two drivers carry from one parse to the next and from blocks to
+// expressions: the macro table, declared names, the structure types they
+// found, and nothing of the label position.
+#include <gtest/gtest.h>
+
+#include "front_end_parsing.h"
+#include "orvref/text_forms.h"
+
+namespace Velkor::OrvTessan {
+namespace {
+
+using Orv::SmartPointer;
+
+class ParseDrivers : public FrontEndParsing {
+ protected:
+  // The expression made of `text`, or its message when it was refused.
+  std::string Expression(const char* text) {
+    SmartPointer<Orv::INCExpression> result;
+    if (ParseExpression(text, result) != Orv::ORV_SUCCESS) return message_.c_str();
+    return OrvReference::ExpressionText(result.get());
+  }
+};
+
+TEST_F(ParseDrivers, ExpressionsAreExpandedWithTheMacrosOfEarlierBlocks) {
+  ASSERT_EQ(ParseBlock("DEFINE TWO AS 2"), Orv::ORV_SUCCESS);
+  EXPECT_EQ(Expression("TWO*3"), "(* 2 3)");
+}
+
+// M170 leaves the pre-scan's rejected word at M170, which would keep M17
+// from expanding; an expression starts without it.
+TEST_F(ParseDrivers, AnExpressionExpandsAMacroThatTheBlockBeforeRejected) {
+  for (const char* block : {"DEFINE M1 AS 1", "DEFINE M17 AS 17", "M170"}) {
+    ASSERT_EQ(ParseBlock(block), Orv::ORV_SUCCESS) << block;
+  }
+  EXPECT_EQ(Expression("M17"), "17");
+}
+
+TEST_F(ParseDrivers, AnAxisVariableIsHandedBackAsItsName) {
+  ASSERT_EQ(ParseBlock("DEF AXIS AXA"), Orv::ORV_SUCCESS);
+  EXPECT_EQ(Expression("AXA"), "(member (struct AXA) Name)");
+}
+
+// A block refused at its block number leaves labels allowed; the expression
+// that follows still reads START1 as a name.
+TEST_F(ParseDrivers, AnExpressionDeclaresNoLabelWhateverTheBlockBeforeLeft) {
+  ASSERT_NE(ParseBlock("N"), Orv::ORV_SUCCESS);
+  EXPECT_EQ(Expression("START1:1"), "The variable 'START1' hasn't been declared yet.");
+}
+
+TEST_F(ParseDrivers, AnExpressionWithoutAResultSlotWritesNothing) {
+  message_ = "untouched";
+  EXPECT_EQ(parser_.ParseExpression("1", &context_, nullptr, &kind_, &message_), 2);
+  EXPECT_EQ(kind_, -1);
+  EXPECT_EQ(message_, "untouched");
+}
+
+// The block driver keeps the structure types of an earlier parse when the
+// registry does not know them; the expression driver does not, and drops the
+// cached FRAME type when AXIS is missing.
+TEST_F(ParseDrivers, StructureTypesMissingFromTheRegistry) {
+  ASSERT_EQ(ParseBlock("R1=1"), Orv::ORV_SUCCESS);
+
+  OrvReference::ExecutionContext bare;
+  OrvReference::RecordingParseContext bareRecorder{bare};
+  std::int32_t kind = -1;
+  Orv::String message = "untouched";
+  EXPECT_EQ(parser_.ParseBlock("R1=1", &bareRecorder, &kind, &message), Orv::ORV_SUCCESS);
+
+  SmartPointer<Orv::INCExpression> result;
+  EXPECT_EQ(parser_.ParseExpression("1", &bare, &result, &kind, &message), 2);
+  EXPECT_EQ(kind, -1) << "no FRAME at all: nothing written";
+
+  OrvReference::ExecutionContext frameOnly;
+  SmartPointer<Orv::INCBasicType> real;
+  frameOnly.GetValueFactory()->GetBasicType(Orv::BasicType::Real, real);
+  const Orv::StructMemberDeclaration member{real.get(), "TR"};
+  SmartPointer<Orv::INCStructType> frame;
+  frameOnly.GetStructTypeFactory()->CreateStructType(1, &member, 0, frame);
+  frameOnly.types().RegisterType("FRAME", frame.get());
+  EXPECT_EQ(parser_.ParseExpression("1", &frameOnly, &result, &kind, &message), 2);
+  EXPECT_EQ(kind, 0) << "FRAME found, AXIS missing";
+  EXPECT_EQ(message, "untouched");
+
+  kind = -1;
+  EXPECT_EQ(parser_.ParseBlock("R1=1", &bareRecorder, &kind, &message), 2);
+  EXPECT_EQ(kind, -1) << "the cached FRAME type is gone";
+  EXPECT_EQ(message, "untouched");
+}
+
+}  // namespace
+}  // namespace Velkor::OrvTessan
