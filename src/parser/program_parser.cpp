@@ -4,8 +4,6 @@
 // over the expanded text with the host objects fetched for this parse.
 #include "parser/program_parser.h"
 
-#include <cctype>
-
 #include "frame/messages.h"
 #include "frame/results.h"
 #include "parser/nc_grammar.h"
@@ -38,9 +36,9 @@ void WriteMessage(int number, std::int32_t* messageKind, Orv::String* message) {
 // which leaves the macro-expanded text in the scan state.
 void Prescan(ParseState& state, Scanner& scanner, const Orv::String& text) {
   ScanState& scan = state.scan;
-  std::string upper(text.data(), text.size());
-  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  scan.SetInput(upper);
+  Orv::String upper = text;
+  Orv::StringUtil::ToUpper(upper);  // a to z only, whatever the locale
+  scan.SetInput(std::string_view(upper.data(), upper.size()));
   scan.expandedText.clear();
   scan.definition = false;
   scan.prescan = true;
