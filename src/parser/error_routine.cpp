@@ -16,7 +16,7 @@ int ReportParseError(ParseSession& session, const char* text) {
   ScanState& scan = session.state.scan;
   if (std::strcmp(text, kSpecialError) != 0) {
     const std::size_t consumed = std::min(scan.readPosition, scan.currentText.size());
-    const std::string prefix = scan.currentText.substr(0, consumed);
+    const Orv::String prefix = scan.currentText.substr(0, consumed);
     session.state.error.lastMessage = FormatMessage(kParseErrorAfter, prefix.c_str());
   }
   session.state.error.kind = 0;

@@ -18,7 +18,7 @@ using MacroTable = std::map<std::string, std::string, std::less<>>;
 
 // Input and flags shared by both scanner instances.
 struct ScanState {
-  std::string currentText;       // private copy of the text being scanned
+  Orv::String currentText;       // private copy of the text being scanned
   std::size_t readPosition = 0;  // characters handed to a scanner so far
   bool prescan = false;          // macro-expansion pass
   bool definition = false;       // the block is a DEFINE: no expansion, AS starts the value

@@ -36,9 +36,8 @@ void WriteMessage(int number, std::int32_t* messageKind, Orv::String* message) {
 // which leaves the macro-expanded text in the scan state.
 void Prescan(ParseState& state, Scanner& scanner, const Orv::String& text) {
   ScanState& scan = state.scan;
-  Orv::String upper = text;
-  Orv::StringUtil::ToUpper(upper);  // a to z only, whatever the locale
-  scan.SetInput(std::string_view(upper.data(), upper.size()));
+  scan.SetInput(std::string_view(text.data(), text.size()));
+  Orv::StringUtil::ToUpper(scan.currentText);  // a to z only, whatever the locale
   scan.expandedText.clear();
   scan.definition = false;
   scan.prescan = true;
