@@ -1,6 +1,6 @@
 #include "controller/argument_fetch.h"
 
-#include "frame/messages.h"
+#include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
 namespace {

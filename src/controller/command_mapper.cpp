@@ -1,8 +1,8 @@
 #include "controller/command_mapper.h"
 
 #include "controller/commands/commands.h"
-#include "frame/messages.h"
-#include "frame/results.h"
+#include "plugin/messages.h"
+#include "plugin/results.h"
 
 namespace Velkor::OrvTessan {
 

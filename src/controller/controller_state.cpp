@@ -4,7 +4,7 @@
 
 #include "controller/controller_types.h"
 #include "controller/frame_access.h"
-#include "frame/results.h"
+#include "plugin/results.h"
 
 namespace Velkor::OrvTessan {
 namespace {

@@ -3,8 +3,8 @@
 #include <cctype>
 
 #include "controller/methods/methods.h"
-#include "frame/messages.h"
-#include "frame/results.h"
+#include "plugin/messages.h"
+#include "plugin/results.h"
 
 namespace Velkor::OrvTessan {
 

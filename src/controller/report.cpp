@@ -1,6 +1,6 @@
 #include "controller/report.h"
 
-#include "frame/messages.h"
+#include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "frame/messages.h"
 #include "parser/nc_grammar.h"
 #include "parser/parse_session.h"
+#include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
 

@@ -4,10 +4,10 @@
 // over the expanded text with the host objects fetched for this parse.
 #include "parser/program_parser.h"
 
-#include "frame/messages.h"
-#include "frame/results.h"
 #include "parser/nc_grammar.h"
 #include "parser/parse_session.h"
+#include "plugin/messages.h"
+#include "plugin/results.h"
 
 namespace Velkor::OrvTessan {
 namespace {

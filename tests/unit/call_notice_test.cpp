@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "block_parsing.h"
-#include "frame/messages.h"
 #include "parser/parse_state.h"
+#include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
 namespace {

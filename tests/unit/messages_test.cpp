@@ -1,5 +1,5 @@
 // The message catalogue: numbering, formatting and the out-of-range text.
-#include "frame/messages.h"
+#include "plugin/messages.h"
 
 #include <gtest/gtest.h>
 

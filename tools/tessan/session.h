@@ -7,7 +7,7 @@
 
 #include "command_line.h"
 #include "orvref/parse_context.h"
-#include "plugin.h"
+#include "plugin_loader.h"
 
 namespace Velkor::Tessan {
 

@@ -6,7 +6,7 @@
 #include "controller/commands/command_support.h"
 #include "controller/commands/commands.h"
 #include "controller/commands/default_value.h"
-#include "frame/messages.h"
+#include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
 namespace {

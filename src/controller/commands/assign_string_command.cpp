@@ -3,7 +3,7 @@
 #include "controller/argument_fetch.h"
 #include "controller/commands/command_support.h"
 #include "controller/commands/commands.h"
-#include "frame/messages.h"
+#include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
 

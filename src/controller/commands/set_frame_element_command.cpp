@@ -3,7 +3,7 @@
 #include "controller/commands/command_support.h"
 #include "controller/commands/commands.h"
 #include "controller/frame_access.h"
-#include "frame/messages.h"
+#include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
 

@@ -9,7 +9,7 @@
 #include "controller/commands/commands.h"
 #include "controller/frame_access.h"
 #include "controller/geometry_axes.h"
-#include "frame/messages.h"
+#include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
 namespace {

@@ -5,7 +5,7 @@
 #include "controller/commands/commands.h"
 #include "controller/frame_access.h"
 #include "controller/frame_conversion.h"
-#include "frame/messages.h"
+#include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
 

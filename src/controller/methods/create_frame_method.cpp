@@ -4,7 +4,7 @@
 #include "controller/frame_access.h"
 #include "controller/methods/method_support.h"
 #include "controller/methods/methods.h"
-#include "frame/messages.h"
+#include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
 

@@ -1,7 +1,7 @@
 // GetJointNumber: the channel's zero-based index of an axis, by name.
 #include "controller/methods/method_support.h"
 #include "controller/methods/methods.h"
-#include "frame/messages.h"
+#include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
 

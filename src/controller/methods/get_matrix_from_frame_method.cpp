@@ -3,7 +3,7 @@
 #include "controller/frame_conversion.h"
 #include "controller/methods/method_support.h"
 #include "controller/methods/methods.h"
-#include "frame/messages.h"
+#include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
 

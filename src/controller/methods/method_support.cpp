@@ -1,6 +1,6 @@
 #include "controller/methods/method_support.h"
 
-#include "frame/messages.h"
+#include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
 

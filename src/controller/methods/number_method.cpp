@@ -2,7 +2,7 @@
 #include "controller/methods/method_support.h"
 #include "controller/methods/methods.h"
 #include "controller/methods/number_text.h"
-#include "frame/messages.h"
+#include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
 

@@ -1,6 +1,6 @@
 #include "parser/actions/action_support.h"
 
-#include "frame/messages.h"
+#include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
 

@@ -2,10 +2,10 @@
 // adaptation of call arguments to the declared passing modes.
 #include <string>
 
-#include "frame/messages.h"
 #include "parser/actions/action_support.h"
 #include "parser/actions/statement_support.h"
 #include "parser/actions/subprogram_actions.h"
+#include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
 namespace {

@@ -2,10 +2,10 @@
 // components.
 #include "parser/actions/reference_actions.h"
 
-#include "frame/messages.h"
 #include "parser/actions/action_support.h"
 #include "parser/actions/expression_helpers.h"
 #include "parser/actions/reference_helpers.h"
+#include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
 namespace {

@@ -4,8 +4,8 @@
 #include "controller/command_mapper.h"
 #include "controller/controller_state.h"
 #include "controller/method_mapper.h"
-#include "frame/results.h"
 #include "parser/program_parser.h"
+#include "plugin/results.h"
 
 using namespace Velkor;
 using namespace Velkor::OrvTessan;

@@ -1,5 +1,5 @@
 // The message catalogue and its formatting.
-#include "frame/messages.h"
+#include "plugin/messages.h"
 
 #include <array>
 #include <cstdarg>

@@ -1,4 +1,4 @@
-#include "plugin.h"
+#include "plugin_loader.h"
 
 #include <dlfcn.h>
 #include <unistd.h>
