@@ -1,13 +1,14 @@
 // ParseBlock throughput on typical CAM blocks and on expression-heavy
 // blocks, against the reference host. Two parse contexts: the recording one
-// tessan uses (it renders every item as trace text), and one that drops the
-// statements, which leaves the plug-in and the host's factories.
+// tessan uses (it renders every item as trace text), and the discarding one,
+// which leaves the plug-in and the host's factories.
 #include <benchmark/benchmark.h>
 #include <orv/orv.h>
 
 #include <array>
 #include <string_view>
 
+#include "orvref/discarding_parse_context.h"
 #include "orvref/execution_context.h"
 #include "orvref/parse_context.h"
 
@@ -30,49 +31,16 @@ constexpr std::array kCamBlocks = {
     "N1241 G1 X-2.5 Y12.125",
 };
 
+// R-parameter arithmetic, IF and WHILE conditions, DEF with initialisers.
 constexpr std::array kExpressionBlocks = {
-    "R10=SIN(R1)*COS(R2)+SQRT(R3*R3+R4*R4)/2", "R11=(R1+R2)*(R3-R4) B_AND 255 + ROUND(R5/3)",
-    "N20 X=R1+R2*2 Y=-R3/4 Z=POT(R6)-1",       "R12=ATAN2(R1,R2)+ABS(R3-R4)*TRUNC(R5)",
+    "R10=SIN(R1)*COS(R2)+SQRT(R3*R3+R4*R4)/2",
+    "R11=(R1+R2)*(R3-R4) B_AND 255 + ROUND(R5/3)",
+    "N20 X=R1+R2*2 Y=-R3/4 Z=POT(R6)-1",
+    "R12=ATAN2(R1,R2)+ABS(R3-R4)*TRUNC(R5)",
     "IF (R1>R2) AND NOT (R3==0) GOTOF MARKE1",
-};
-
-// Drops every statement: what is left is the plug-in and the factories.
-class DiscardingParseContext final : public Orv::IParseContext {
- public:
-  explicit DiscardingParseContext(Orv::IExecutionContext& context) : context_(context) {}
-  Orv::IExecutionContext* GetExecutionContext() override { return &context_; }
-  void SetSyncMode(std::int32_t mode) override { mode_ = mode; }
-  std::int32_t GetSyncMode() const override { return mode_; }
-  void SetSkipLevel(std::int32_t) override {}
-  Orv::TResult AddLabel(const Orv::String&) override { return 0; }
-  Orv::TResult AddCommand(const Orv::String&, Orv::ArgumentExpressionList*, std::int32_t) override { return 0; }
-  Orv::TResult AddComputedCommand(Orv::INCExpression*, Orv::ArgumentExpressionList*, std::int32_t) override {
-    return 0;
-  }
-  Orv::TResult AddInternalCommand(const Orv::String&, Orv::ArgumentExpressionList*) override { return 0; }
-  Orv::TResult AddAssignment(Orv::INCLValue*, Orv::INCExpression*) override { return 0; }
-  Orv::TResult AddStructAssignment(Orv::INCStructExpression*, Orv::INCStructExpression*) override { return 0; }
-  Orv::TResult AddGoto(Orv::INCExpression*, std::int32_t, std::int32_t) override { return 0; }
-  Orv::TResult AddConditionalGoto(Orv::INCExpression*, Orv::INCExpression*, std::int32_t) override { return 0; }
-  Orv::TResult AddStructuredJump(Orv::INCExpression*, std::int32_t, const Orv::String&, const Orv::String&,
-                                 std::int32_t) override {
-    return 0;
-  }
-  Orv::TResult AddStructuredConditionalJump(Orv::INCExpression*, Orv::INCExpression*, std::int32_t, const Orv::String&,
-                                            const Orv::String&) override {
-    return 0;
-  }
-  Orv::TResult DeclareVariable(Orv::INCExpression*, std::int32_t, std::int32_t, Orv::INCExpression*) override {
-    return 0;
-  }
-  Orv::TResult DeclareArrayVariable(Orv::INCExpression*, Orv::INCArrayType*, std::int32_t) override { return 0; }
-  Orv::TResult DeclareStructVariable(Orv::INCExpression*, Orv::INCStructType*, std::int32_t) override { return 0; }
-  Orv::TResult BeginSynchronizedAction(const Orv::String&, Orv::INCExpression*, std::int32_t) override { return 0; }
-  Orv::TResult CancelSynchronizedAction(const Orv::String&) override { return 0; }
-
- private:
-  Orv::IExecutionContext& context_;
-  std::int32_t mode_ = 0;
+    "WHILE (R1<R2+10) AND (R3<>0) OR R4>=R5*2",
+    "DEF REAL RLEN=SQRT(R1*R1+R2*R2)/2, RANG=ATAN2(R2,R1)+R3*0.5",
+    "DEF INT KK=R1*4+TRUNC(R2/3)",
 };
 
 // The plug-in's machine objects on a channel its controller state prepared.
@@ -98,9 +66,8 @@ struct Machine {
   }
 };
 
-template <std::size_t N>
-void ParseBlocks(benchmark::State& run, const std::array<const char*, N>& blocks, Orv::IParseContext& context,
-                 Machine& machine, OrvReference::RecordingParseContext* recorder) {
+template <std::size_t N, typename Context>
+void ParseBlocks(benchmark::State& run, const std::array<const char*, N>& blocks, Context& context, Machine& machine) {
   std::array<Orv::String, N> texts;
   std::size_t bytes = 0;
   for (std::size_t i = 0; i < N; ++i) {
@@ -111,7 +78,7 @@ void ParseBlocks(benchmark::State& run, const std::array<const char*, N>& blocks
   Orv::String message;
   for (auto _ : run) {
     for (const Orv::String& text : texts) {
-      if (recorder) recorder->BeginBlock();
+      context.BeginBlock();
       if (machine.parser->ParseBlock(text, &context, &kind, &message) != 0) {
         run.SkipWithError(("a block failed: " + std::string(message.c_str())).c_str());
         return;
@@ -127,14 +94,14 @@ template <const auto& Blocks>
 void Recorded(benchmark::State& run) {
   Machine machine;
   OrvReference::RecordingParseContext recorder(machine.context);
-  ParseBlocks(run, Blocks, recorder, machine, &recorder);
+  ParseBlocks(run, Blocks, recorder, machine);
 }
 
 template <const auto& Blocks>
 void Discarded(benchmark::State& run) {
   Machine machine;
-  DiscardingParseContext context(machine.context);
-  ParseBlocks(run, Blocks, context, machine, nullptr);
+  OrvReference::DiscardingParseContext context(machine.context);
+  ParseBlocks(run, Blocks, context, machine);
 }
 
 BENCHMARK_TEMPLATE(Discarded, kCamBlocks)->Name("ParseBlock/CamBlocks/Discarded");

@@ -7,8 +7,6 @@
 namespace Velkor::OrvReference {
 namespace {
 
-constexpr Orv::TResult kRefused = 1;
-
 std::string Text(const Orv::String& text) {
   return std::string(text.data(), text.size());
 }
@@ -23,7 +21,7 @@ std::string Quoted(const Orv::String& text) {
 
 }  // namespace
 
-RecordingParseContext::RecordingParseContext(ExecutionContext& context) : context_(context) {
+RecordingParseContext::RecordingParseContext(ExecutionContext& context) : context_(context), decisions_(context) {
   context_.channel().SetSubprogramListener(this);
 }
 
@@ -33,8 +31,7 @@ RecordingParseContext::~RecordingParseContext() {
 
 void RecordingParseContext::BeginBlock() {
   items_.clear();
-  syncMode_ = 0;
-  context_.channel().ForgetUndeclaredSubprogramQueries();
+  decisions_.BeginBlock();
 }
 
 std::string RecordingParseContext::Trace() const {
@@ -49,8 +46,8 @@ void RecordingParseContext::Record(ItemKind kind, std::string line, Orv::INCObje
 }
 
 void RecordingParseContext::SetSyncMode(std::int32_t mode) {
-  if (mode == syncMode_) return;
-  syncMode_ = mode;
+  if (mode == decisions_.GetSyncMode()) return;
+  decisions_.SetSyncMode(mode);
   Record(ItemKind::kSyncMode, "SYNC-MODE " + Number(mode));
 }
 
@@ -60,50 +57,50 @@ void RecordingParseContext::SetSkipLevel(std::int32_t level) {
 
 Orv::TResult RecordingParseContext::AddLabel(const Orv::String& label) {
   Record(ItemKind::kLabel, "LABEL " + Text(label));
-  return Orv::ORV_SUCCESS;
+  return decisions_.AddLabel(label);
 }
 
 Orv::TResult RecordingParseContext::AddCommand(const Orv::String& name, Orv::ArgumentExpressionList* arguments,
                                                std::int32_t flag) {
   Record(ItemKind::kCommand, "COMMAND " + Text(name) + ' ' + Number(flag) + ' ' + ArgumentsText(arguments));
-  return Orv::ORV_SUCCESS;
+  return decisions_.AddCommand(name, arguments, flag);
 }
 
 Orv::TResult RecordingParseContext::AddComputedCommand(Orv::INCExpression* name, Orv::ArgumentExpressionList* arguments,
                                                        std::int32_t flag) {
   Record(ItemKind::kComputedCommand,
          "COMPUTED " + ExpressionText(name) + ' ' + Number(flag) + ' ' + ArgumentsText(arguments));
-  return name ? Orv::ORV_SUCCESS : kRefused;
+  return decisions_.AddComputedCommand(name, arguments, flag);
 }
 
 Orv::TResult RecordingParseContext::AddInternalCommand(const Orv::String& name,
                                                        Orv::ArgumentExpressionList* arguments) {
   Record(ItemKind::kInternalCommand, "INTERNAL " + Text(name) + ' ' + ArgumentsText(arguments));
-  return Orv::ORV_SUCCESS;
+  return decisions_.AddInternalCommand(name, arguments);
 }
 
 Orv::TResult RecordingParseContext::AddAssignment(Orv::INCLValue* target, Orv::INCExpression* value) {
   Record(ItemKind::kAssignment, "ASSIGN " + ExpressionText(target) + ' ' + ExpressionText(value), target, value);
-  return target && value ? Orv::ORV_SUCCESS : kRefused;
+  return decisions_.AddAssignment(target, value);
 }
 
 Orv::TResult RecordingParseContext::AddStructAssignment(Orv::INCStructExpression* target,
                                                         Orv::INCStructExpression* value) {
   Record(ItemKind::kStructAssignment, "STRUCT-ASSIGN " + ExpressionText(target) + ' ' + ExpressionText(value), target,
          value);
-  return target && value ? Orv::ORV_SUCCESS : kRefused;
+  return decisions_.AddStructAssignment(target, value);
 }
 
 Orv::TResult RecordingParseContext::AddGoto(Orv::INCExpression* label, std::int32_t direction, std::int32_t flag) {
   Record(ItemKind::kGoto, "GOTO " + ExpressionText(label) + ' ' + Number(direction) + ' ' + Number(flag));
-  return label ? Orv::ORV_SUCCESS : kRefused;
+  return decisions_.AddGoto(label, direction, flag);
 }
 
 Orv::TResult RecordingParseContext::AddConditionalGoto(Orv::INCExpression* condition, Orv::INCExpression* label,
                                                        std::int32_t direction) {
   Record(ItemKind::kConditionalGoto,
          "COND-GOTO " + ExpressionText(condition) + ' ' + ExpressionText(label) + ' ' + Number(direction));
-  return condition && label ? Orv::ORV_SUCCESS : kRefused;
+  return decisions_.AddConditionalGoto(condition, label, direction);
 }
 
 Orv::TResult RecordingParseContext::AddStructuredJump(Orv::INCExpression* label, std::int32_t direction,
@@ -111,7 +108,7 @@ Orv::TResult RecordingParseContext::AddStructuredJump(Orv::INCExpression* label,
                                                       std::int32_t flag) {
   Record(ItemKind::kStructuredJump, "JUMP " + ExpressionText(label) + ' ' + Number(direction) + ' ' + Text(startLabel) +
                                         ' ' + Text(endLabel) + ' ' + Number(flag));
-  return label ? Orv::ORV_SUCCESS : kRefused;
+  return decisions_.AddStructuredJump(label, direction, startLabel, endLabel, flag);
 }
 
 Orv::TResult RecordingParseContext::AddStructuredConditionalJump(Orv::INCExpression* condition,
@@ -121,52 +118,46 @@ Orv::TResult RecordingParseContext::AddStructuredConditionalJump(Orv::INCExpress
   Record(ItemKind::kStructuredConditionalJump, "COND-JUMP " + ExpressionText(condition) + ' ' + ExpressionText(label) +
                                                    ' ' + Number(direction) + ' ' + Text(startLabel) + ' ' +
                                                    Text(endLabel));
-  return condition && label ? Orv::ORV_SUCCESS : kRefused;
+  return decisions_.AddStructuredConditionalJump(condition, label, direction, startLabel, endLabel);
 }
 
 std::string RecordingParseContext::DeclarationLine(Orv::INCExpression* nameExpression, const std::string& type,
-                                                   std::int32_t scope, Orv::String& name, bool& named) const {
-  named = ConstantText(nameExpression, name);
+                                                   std::int32_t scope) const {
+  Orv::String name;
+  const bool named = ConstantText(nameExpression, name);
   return "DECLARE " + (named ? Text(name) : ExpressionText(nameExpression)) + ' ' + type + ' ' + Number(scope);
 }
 
 Orv::TResult RecordingParseContext::DeclareVariable(Orv::INCExpression* nameExpression, std::int32_t typeCode,
                                                     std::int32_t scope, Orv::INCExpression* initialValue) {
   const std::string type = IsBasicTypeCode(typeCode) ? BasicTypeName(typeCode) : Number(typeCode);
-  Orv::String name;
-  bool named = false;
-  std::string line = DeclarationLine(nameExpression, type, scope, name, named);
+  std::string line = DeclarationLine(nameExpression, type, scope);
   if (initialValue) line += ' ' + ExpressionText(initialValue);
   Record(ItemKind::kDeclaration, std::move(line));
-  if (!named || !IsBasicTypeCode(typeCode)) return kRefused;
-  return context_.scope().DeclareScalar(name, typeCode);
+  return decisions_.DeclareVariable(nameExpression, typeCode, scope, initialValue);
 }
 
 Orv::TResult RecordingParseContext::DeclareArrayVariable(Orv::INCExpression* nameExpression, Orv::INCArrayType* type,
                                                          std::int32_t scope) {
-  Orv::String name;
-  bool named = false;
-  Record(ItemKind::kDeclaration, DeclarationLine(nameExpression, TypeText(context_.types(), type), scope, name, named));
-  return named ? context_.scope().DeclareArray(name, type) : kRefused;
+  Record(ItemKind::kDeclaration, DeclarationLine(nameExpression, TypeText(context_.types(), type), scope));
+  return decisions_.DeclareArrayVariable(nameExpression, type, scope);
 }
 
 Orv::TResult RecordingParseContext::DeclareStructVariable(Orv::INCExpression* nameExpression, Orv::INCStructType* type,
                                                           std::int32_t scope) {
-  Orv::String name;
-  bool named = false;
-  Record(ItemKind::kDeclaration, DeclarationLine(nameExpression, TypeText(context_.types(), type), scope, name, named));
-  return named ? context_.scope().DeclareStruct(name, type) : kRefused;
+  Record(ItemKind::kDeclaration, DeclarationLine(nameExpression, TypeText(context_.types(), type), scope));
+  return decisions_.DeclareStructVariable(nameExpression, type, scope);
 }
 
 Orv::TResult RecordingParseContext::BeginSynchronizedAction(const Orv::String& id, Orv::INCExpression* condition,
                                                             std::int32_t kind) {
   Record(ItemKind::kSyncBegin, "SYNC-BEGIN " + Quoted(id) + ' ' + ExpressionText(condition) + ' ' + Number(kind));
-  return condition ? Orv::ORV_SUCCESS : kRefused;
+  return decisions_.BeginSynchronizedAction(id, condition, kind);
 }
 
 Orv::TResult RecordingParseContext::CancelSynchronizedAction(const Orv::String& id) {
   Record(ItemKind::kSyncCancel, "SYNC-CANCEL " + Quoted(id));
-  return Orv::ORV_SUCCESS;
+  return decisions_.CancelSynchronizedAction(id);
 }
 
 void RecordingParseContext::SubprogramDeclared(const Orv::String& name) {

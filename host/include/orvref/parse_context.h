@@ -1,5 +1,6 @@
 // Reference host: a parse context that records every call of the plug-in,
-// in order, as the lines of the block trace.
+// in order, as the lines of the block trace. It refuses what the discarding
+// context refuses and enters the same declarations into the scope.
 #pragma once
 
 #include <orv/context.h>
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "orvref/discarding_parse_context.h"
 #include "orvref/execution_context.h"
 
 namespace Velkor::OrvReference {
@@ -59,7 +61,7 @@ class RecordingParseContext final : public Orv::IParseContext, private Subprogra
   Orv::IExecutionContext* GetExecutionContext() override { return &context_; }
   // Records the mode only when it changes.
   void SetSyncMode(std::int32_t mode) override;
-  std::int32_t GetSyncMode() const override { return syncMode_; }
+  std::int32_t GetSyncMode() const override { return decisions_.GetSyncMode(); }
   void SetSkipLevel(std::int32_t level) override;
 
   // Every call is recorded; those missing an expression they need fail.
@@ -94,14 +96,14 @@ class RecordingParseContext final : public Orv::IParseContext, private Subprogra
 
   void Record(ItemKind kind, std::string line, Orv::INCObjectExpression* target = nullptr,
               Orv::INCObjectExpression* value = nullptr);
-  // The declaration's line; `name` receives the declared name when the
-  // name expression is a constant text.
-  std::string DeclarationLine(Orv::INCExpression* nameExpression, const std::string& type, std::int32_t scope,
-                              Orv::String& name, bool& named) const;
+  // The declaration's line: the declared name when the name expression is a
+  // constant text, else the expression.
+  std::string DeclarationLine(Orv::INCExpression* nameExpression, const std::string& type, std::int32_t scope) const;
 
   ExecutionContext& context_;
+  // Whether a call is refused and what enters the scope.
+  DiscardingParseContext decisions_;
   std::vector<Item> items_;
-  std::int32_t syncMode_ = 0;
 };
 
 }  // namespace Velkor::OrvReference
