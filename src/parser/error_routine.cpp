@@ -1,16 +1,12 @@
-// The parsers' error routine, called by the generated parser on a syntax
-// error and by the actions when they refuse a block.
+#include "parser/error_routine.h"
+
 #include <algorithm>
 #include <cstring>
 
 #include "parser/nc_grammar.h"
-#include "parser/parse_session.h"
 #include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
-
-// The marker an action passes after storing a more precise message itself.
-static constexpr char kSpecialError[] = "special error";
 
 int ReportParseError(ParseSession& session, const char* text) {
   ScanState& scan = session.state.scan;

@@ -24,11 +24,16 @@ void ncerror(Velkor::OrvTessan::ParseSession& session, const char* message);
 }
 
 %code {
+#include "parser/actions/assignment_actions.h"
 #include "parser/actions/block_actions.h"
+#include "parser/actions/call_actions.h"
 #include "parser/actions/command_actions.h"
 #include "parser/actions/control_flow_actions.h"
 #include "parser/actions/declaration_actions.h"
-#include "parser/actions/expression_actions.h"
+#include "parser/actions/expression_functions.h"
+#include "parser/actions/expression_literals.h"
+#include "parser/actions/expression_operators.h"
+#include "parser/actions/jump_actions.h"
 #include "parser/actions/reference_actions.h"
 #include "parser/actions/subprogram_actions.h"
 #include "parser/actions/sync_actions.h"

@@ -20,9 +20,4 @@ struct ParseSession {
   ParseArena& arena() const { return state.arena; }
 };
 
-// The parsers' error routine: any text but "special error" stores message 6
-// with the consumed prefix of the current text; in both cases the message
-// kind becomes 0 and the session's scanner drops its buffered input.
-int ReportParseError(ParseSession& session, const char* text);
-
 }  // namespace Velkor::OrvTessan

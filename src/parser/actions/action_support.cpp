@@ -1,5 +1,6 @@
 #include "parser/actions/action_support.h"
 
+#include "parser/error_routine.h"
 #include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
@@ -11,7 +12,7 @@ bool Refuse(ParseSession& session) {
 
 bool RefuseWith(ParseSession& session, int number, const char* argument) {
   session.state.error.lastMessage = FormatMessage(number, argument ? argument : "");
-  ReportParseError(session, "special error");
+  ReportParseError(session, kSpecialError);
   return false;
 }
 

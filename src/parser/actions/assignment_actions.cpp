@@ -1,9 +1,10 @@
 // The three assignment forms: a plain assignment (or a character of a STRING
 // variable), and the array fillers REP and SET.
+#include "parser/actions/assignment_actions.h"
+
 #include "parser/actions/action_support.h"
-#include "parser/actions/expression_actions.h"
 #include "parser/actions/expression_helpers.h"
-#include "parser/actions/reference_actions.h"
+#include "parser/actions/expression_literals.h"
 
 namespace Velkor::OrvTessan {
 namespace {

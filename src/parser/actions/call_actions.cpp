@@ -1,5 +1,7 @@
 // Subprogram calls (by name, CALL, MCALL), TRAILON/TRAILOF, RET, and the
 // adaptation of call arguments to the declared passing modes.
+#include "parser/actions/call_actions.h"
+
 #include <string>
 
 #include "parser/actions/action_support.h"

@@ -1,4 +1,5 @@
-// Actions of jumps and structured control flow. Each structure keyword turns
+// Actions of structured control flow: IF/ELSE/ENDIF, LOOP, FOR, WHILE,
+// REPEAT/UNTIL and the label-range repetitions. Each structure keyword turns
 // into label marks and jumps of its own block; the host pairs them at run
 // time, so nothing here outlives a block except what the host keeps.
 #pragma once
@@ -6,15 +7,6 @@
 #include "parser/parse_session.h"
 
 namespace Velkor::OrvTessan {
-
-bool LabelName(ParseSession& session, Expr*& result, const char* name);
-bool PrefixLabelConcatenation(ParseSession& session, Expr*& result, Expr* operand);
-bool LabelConcatenation(ParseSession& session, Expr*& result, Expr* left, Expr* right);
-bool Goto(ParseSession& session, std::int32_t direction, Expr* label);
-
-bool CaseSelector(ParseSession& session, Expr* selector);
-bool CaseBranch(ParseSession& session, std::int32_t value, std::int32_t direction, const char* label);
-bool CaseDefault(ParseSession& session, std::int32_t direction, const char* label);
 
 bool IfHead(ParseSession& session, Expr* condition);
 bool OneLineIfEnd(ParseSession& session);

@@ -1,10 +1,11 @@
 // Built-in functions and function-like operators of expressions: arithmetic
 // functions, host function calls, controller methods and frame construction.
+#include "parser/actions/expression_functions.h"
+
 #include <cstring>
 #include <vector>
 
 #include "parser/actions/action_support.h"
-#include "parser/actions/expression_actions.h"
 #include "parser/actions/expression_helpers.h"
 #include "parser/actions/host_operators.h"
 

@@ -1,10 +1,11 @@
 // Literals, axis names and argument lists of expressions.
+#include "parser/actions/expression_literals.h"
+
 #include <charconv>
 #include <cstring>
 #include <string>
 
 #include "parser/actions/action_support.h"
-#include "parser/actions/expression_actions.h"
 #include "parser/actions/expression_helpers.h"
 #include "parser/digit_value.h"
 

@@ -1,9 +1,11 @@
 // Operators of expressions: frame chaining, concatenation, arithmetic,
 // comparison, logical and bitwise operators, with the parser's type checks.
+#include "parser/actions/expression_operators.h"
+
 #include "parser/actions/action_support.h"
-#include "parser/actions/expression_actions.h"
 #include "parser/actions/expression_helpers.h"
 #include "parser/actions/host_operators.h"
+#include "parser/error_routine.h"
 
 namespace Velkor::OrvTessan {
 namespace {

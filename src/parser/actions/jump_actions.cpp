@@ -1,7 +1,8 @@
 // Jumps to labels: label expressions, GOTO, GOTOF, GOTOB and CASE.
+#include "parser/actions/jump_actions.h"
+
 #include "parser/actions/action_support.h"
-#include "parser/actions/control_flow_actions.h"
-#include "parser/actions/expression_actions.h"
+#include "parser/actions/expression_operators.h"
 #include "parser/actions/statement_support.h"
 
 namespace Velkor::OrvTessan {

@@ -1,5 +1,5 @@
-// Actions of variable references (plain, R parameters, indexed, frame
-// components) and of the three assignment forms.
+// Actions of variable references: plain names, R parameters, indexed
+// variables and frame components.
 #pragma once
 
 #include "parser/parse_session.h"
@@ -15,9 +15,5 @@ bool FrameArrayComponent(ParseSession& session, Expr*& result, const char* name,
 bool DoublyIndexedVariable(ParseSession& session, Expr*& result, const char* name, Expr* firstIndex, Expr* secondIndex);
 // A reference used as a value keeps only its expression and type.
 Expr* ValueOfReference(Expr* reference);
-
-bool Assignment(ParseSession& session, Expr* target, Expr* value);
-bool RepeatAssignment(ParseSession& session, Expr* target, Expr* value);
-bool ListAssignment(ParseSession& session, Expr* target, Orv::ArgumentExpressionList* values);
 
 }  // namespace Velkor::OrvTessan

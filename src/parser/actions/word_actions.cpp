@@ -3,9 +3,9 @@
 #include <string>
 
 #include "parser/actions/action_support.h"
-#include "parser/actions/expression_actions.h"
+#include "parser/actions/call_actions.h"
+#include "parser/actions/expression_literals.h"
 #include "parser/actions/statement_support.h"
-#include "parser/actions/subprogram_actions.h"
 
 namespace Velkor::OrvTessan {
 namespace {
