@@ -33,6 +33,7 @@ void ncerror(Velkor::OrvTessan::ParseSession& session, const char* message);
 #include "parser/actions/expression_functions.h"
 #include "parser/actions/expression_literals.h"
 #include "parser/actions/expression_operators.h"
+#include "parser/actions/host_operators.h"
 #include "parser/actions/jump_actions.h"
 #include "parser/actions/reference_actions.h"
 #include "parser/actions/subprogram_actions.h"
@@ -344,8 +345,8 @@ variableDeclaration
 
 declGlobal
   : %empty                                         { $$ = UnqualifiedScope(session); }
-  | CHAN_OP                                        { $$ = 1; }
-  | NCK_OP                                         { $$ = 2; }
+  | CHAN_OP                                        { $$ = kChannelScope; }
+  | NCK_OP                                         { $$ = kNcScope; }
   ;
 
 declList
@@ -449,9 +450,9 @@ expression
   | SUBSTR_OP '(' expression ',' expression ')'    { TRY(Substring(session, $$, $3, $5, nullptr)); }
   | SUBSTR_OP '(' expression ',' expression ',' expression ')'
                                                    { TRY(Substring(session, $$, $3, $5, $7)); }
-  | expression '+' expression                      { TRY(Arithmetic(session, $$, $1, $3, 0)); }
-  | expression '-' expression                      { TRY(Arithmetic(session, $$, $1, $3, 1)); }
-  | expression '*' expression                      { TRY(Arithmetic(session, $$, $1, $3, 2)); }
+  | expression '+' expression                      { TRY(Arithmetic(session, $$, $1, $3, kPlusOperator)); }
+  | expression '-' expression                      { TRY(Arithmetic(session, $$, $1, $3, kMinusOperator)); }
+  | expression '*' expression                      { TRY(Arithmetic(session, $$, $1, $3, kTimesOperator)); }
   | expression '/' expression                      { TRY(Division(session, $$, $1, $3)); }
   | expression DIV_OPER expression                 { TRY(IntegerDivision(session, $$, $1, $3)); }
   | expression MOD_OPER expression                 { TRY(Modulo(session, $$, $1, $3)); }
@@ -459,13 +460,13 @@ expression
   | '+' expression %prec POS                       { $$ = $2; }
   | expression COMP_OP expression                  { TRY(Comparison(session, $$, $1, $3, $2)); }
   | NOT_OPER expression                            { TRY(LogicalNot(session, $$, $2)); }
-  | expression AND_OPER expression                 { TRY(Logical(session, $$, $1, $3, 7)); }
-  | expression OR_OPER expression                  { TRY(Logical(session, $$, $1, $3, 8)); }
-  | expression XOR_OPER expression                 { TRY(Logical(session, $$, $1, $3, 9)); }
+  | expression AND_OPER expression                 { TRY(Logical(session, $$, $1, $3, kAndOperator)); }
+  | expression OR_OPER expression                  { TRY(Logical(session, $$, $1, $3, kOrOperator)); }
+  | expression XOR_OPER expression                 { TRY(Logical(session, $$, $1, $3, kXorOperator)); }
   | B_NOT_OP expression                            { TRY(BitwiseNot(session, $$, $2)); }
-  | expression B_AND_OP expression                 { TRY(Bitwise(session, $$, $1, $3, 7)); }
-  | expression B_OR_OP expression                  { TRY(Bitwise(session, $$, $1, $3, 8)); }
-  | expression B_XOR_OP expression                 { TRY(Bitwise(session, $$, $1, $3, 9)); }
+  | expression B_AND_OP expression                 { TRY(Bitwise(session, $$, $1, $3, kAndOperator)); }
+  | expression B_OR_OP expression                  { TRY(Bitwise(session, $$, $1, $3, kOrOperator)); }
+  | expression B_XOR_OP expression                 { TRY(Bitwise(session, $$, $1, $3, kXorOperator)); }
   ;
 
 frameValueArgument

@@ -61,7 +61,7 @@ struct HostObjects {
 // declaration context that lives until the next DEF.
 struct StatementState {
   SmartPointer<Orv::INCObjectExpression> caseSelector;
-  std::int32_t syncKind = 0;  // 0: no synchronized action open
+  std::int32_t syncKind = kNoSynchronizedAction;
   SmartPointer<Orv::INCObjectExpression> syncCondition;
   std::int32_t declarationScope = 0;
   std::int32_t declarationType = 0;
@@ -70,7 +70,7 @@ struct StatementState {
   // declaration context stays for the next DEF.
   void EndBlock() {
     caseSelector.reset();
-    syncKind = 0;
+    syncKind = kNoSynchronizedAction;
     syncCondition.reset();
   }
 };

@@ -1,6 +1,7 @@
 // Types the parser keeps beside the host objects it builds: the parser's own
-// type codes, the expression value of a grammar symbol, and the address word
-// record that the scanner attaches to address tokens.
+// type codes, the kinds of synchronized action, the expression value of a
+// grammar symbol, and the address word record that the scanner attaches to
+// address tokens.
 #pragma once
 
 #include <orv/orv.h>
@@ -27,6 +28,17 @@ enum ParserType : std::int32_t {
 
 std::int32_t ParserToHostType(std::int32_t parserType);
 std::int32_t HostToParserType(std::int32_t hostType);
+
+// The kinds of synchronized action the host's parse context takes; the
+// scanner delivers the conditional ones as the values of their keywords.
+enum SynchronizedActionKind : std::int32_t {
+  kNoSynchronizedAction = 0,  // outside any action
+  kUnconditionalAction = 1,   // DO right after the identifier
+  kFromAction = 2,
+  kEveryAction = 3,
+  kWhenAction = 4,
+  kWheneverAction = 5,
+};
 
 // The value of an expression-like grammar symbol: the host expression built
 // so far and its parser type, plus what a variable reference carries until

@@ -7,6 +7,7 @@
 #include "block_parsing.h"
 #include "parser/parse_state.h"
 #include "plugin/messages.h"
+#include "plugin/results.h"
 
 namespace Velkor::OrvTessan {
 namespace {
@@ -19,7 +20,7 @@ class CallNotice : public BlockParsing {
 TEST_F(CallNotice, ArgumentsToAnUndeclaredSubprogramLeaveMessageTwelveWithKindTwo) {
   for (const char* block : {"SUB2(1, 2)", "MCALL SUB2(1)", "CALL \"SUB2\"(1)", "L200(1)"}) {
     SCOPED_TRACE(block);
-    EXPECT_EQ(Parse(block), 0);
+    EXPECT_EQ(Parse(block), kSuccess);
     const std::string subprogram = block[0] == 'L' ? "L200" : "SUB2";
     EXPECT_EQ(slot().lastMessage, FormatMessage(kNoExternDeclaration, subprogram.c_str()));
     EXPECT_EQ(slot().kind, 2);
@@ -32,14 +33,14 @@ TEST_F(CallNotice, ArgumentsToAnUndeclaredSubprogramLeaveMessageTwelveWithKindTw
 TEST_F(CallNotice, NoNoticeWithoutArgumentsOrAfterExtern) {
   for (const char* block : {"SUB2", "SUB2()", "EXTERN SUB3(INT)", "SUB3(1)"}) {
     SCOPED_TRACE(block);
-    EXPECT_EQ(Parse(block), 0);
+    EXPECT_EQ(Parse(block), kSuccess);
     EXPECT_EQ(slot().lastMessage, "Parse error.");
     EXPECT_EQ(slot().kind, 0);
   }
 }
 
 TEST_F(CallNotice, AFailureLaterInTheBlockReplacesTheNotice) {
-  EXPECT_EQ(Parse("SUB2(1) GOTOF 5"), 2);
+  EXPECT_EQ(Parse("SUB2(1) GOTOF 5"), kFailure);
   EXPECT_EQ(kind_, 0);
   EXPECT_EQ(message_, FormatMessage(kParseErrorAfter, "SUB2(1) GOTOF 5"));
 }

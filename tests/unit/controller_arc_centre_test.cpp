@@ -4,6 +4,7 @@
 
 #include "controller_fixture.h"
 #include "mirel/assertion.h"
+#include "plugin/results.h"
 
 namespace Velkor::OrvTessan::testing {
 namespace {
@@ -44,7 +45,7 @@ class ArcCentre : public ControllerTest {
     EXPECT_NEAR(Member("CenterY"), y, 1e-9);
   }
   void ExpectRefused(const Outcome& outcome, const char* message) {
-    EXPECT_EQ(outcome.result, 2);
+    EXPECT_EQ(outcome.result, kFailure);
     EXPECT_EQ(outcome.status, 0u);
     EXPECT_EQ(outcome.message, message);
     EXPECT_EQ(Member("CenterX"), 0.0);

@@ -1,5 +1,6 @@
 // AssignArray and AssignString.
 #include "controller_fixture.h"
+#include "plugin/results.h"
 
 namespace Velkor::OrvTessan::testing {
 namespace {
@@ -61,7 +62,7 @@ TEST_F(AssignCommands, RepeatModeFromTheEndStoresNothing) {
 TEST_F(AssignCommands, ListThatDoesNotFitFailsAfterStoringWhatFits) {
   const auto array = RealArray({3});
   const Outcome outcome = Execute("AssignArray", {array, Int(1), nullptr, Bool(true), Real(1), Real(2), Real(3)});
-  EXPECT_EQ(outcome.result, 2);
+  EXPECT_EQ(outcome.result, kFailure);
   EXPECT_EQ(outcome.status, 0u);
   EXPECT_EQ(outcome.message, "Array bounds exceeded.");
   EXPECT_EQ(Elements(*array, 3), (std::vector<double>{0, 1, 2}));
@@ -123,7 +124,7 @@ TEST_F(AssignCommands, CharacterIsReplacedByTheWholeText) {
 TEST_F(AssignCommands, PositionOutsideTheStringIsRefused) {
   for (const std::int32_t position : {5, -1, 100}) {
     const Outcome outcome = Execute("AssignString", {TextVariable("ABCDE"), Int(position), Text("x")});
-    EXPECT_EQ(outcome.result, 2);
+    EXPECT_EQ(outcome.result, kFailure);
     EXPECT_EQ(outcome.message, kWrongType);
     EXPECT_EQ(VariableText(), "ABCDE");
   }

@@ -4,6 +4,7 @@
 
 #include "controller_fixture.h"
 #include "orvref/update_record.h"
+#include "plugin/results.h"
 
 namespace Velkor::OrvTessan::testing {
 namespace {
@@ -31,7 +32,7 @@ class FrameCommands : public ControllerTest {
 TEST_F(FrameCommands, UnknownAndWrongCaseNamesAreUnknownCommands) {
   for (const char* name : {"setFrameElement", "NoSuchCommand"}) {
     const Outcome outcome = Execute(name, {});
-    EXPECT_EQ(outcome.result, 3);
+    EXPECT_EQ(outcome.result, kUnknownCommandResult);
     EXPECT_EQ(outcome.status, 0u);
     EXPECT_EQ(outcome.message, Orv::String("Unknown command ('") + name + "') was encountered.");
   }
@@ -39,7 +40,7 @@ TEST_F(FrameCommands, UnknownAndWrongCaseNamesAreUnknownCommands) {
 
 TEST_F(FrameCommands, FailureKeepsTheCommandsOwnMessage) {
   const Outcome outcome = Execute("SetFrameElement", {NewFrame(), Text("TR"), Text("Q"), Real(1.0)});
-  EXPECT_EQ(outcome.result, 2);
+  EXPECT_EQ(outcome.result, kFailure);
   EXPECT_EQ(outcome.status, 0u);
   EXPECT_EQ(outcome.message, "There is no registered axis with the name 'Q'.");
 }
@@ -51,7 +52,7 @@ TEST_F(FrameCommands, SilentFailureBecomesInternalError) {
   for (int k = 6; k <= 36; ++k) axes.push_back(("U" + std::to_string(k)).c_str());
   channel().SetAxes(axes);
   const Outcome outcome = Execute("SetFrameElement", {NewFrame(), Text("TR"), Text("U36"), Real(1.0)});
-  EXPECT_EQ(outcome.result, 2);
+  EXPECT_EQ(outcome.result, kFailure);
   EXPECT_EQ(outcome.status, 0u);
   EXPECT_EQ(outcome.message, kInternal);
 }
@@ -80,7 +81,7 @@ TEST_F(FrameCommands, SetFrameElementAcceptsOffsetsButNoUnknownComponent) {
   EXPECT_EQ(Execute("SetFrameElement", {frame, Text("Offsets"), Text("Y"), Real(2.5)}).result, Orv::ORV_SUCCESS);
   EXPECT_EQ(Element(*frame, "Offsets", 1), 2.5);
   const Outcome outcome = Execute("SetFrameElement", {frame, Text("XX"), Text("Y"), Real(2.5)});
-  EXPECT_EQ(outcome.result, 2);
+  EXPECT_EQ(outcome.result, kFailure);
   EXPECT_EQ(outcome.message, kInternal);
 }
 
@@ -183,7 +184,7 @@ TEST_F(FrameCommands, FrameArrayIndexMustBeAnInteger) {
   for (const Object& index : {Real(1.0), Text("1")}) {
     const Outcome outcome =
         Execute("SetFrameTransformation", {Text("BASE"), Text("TR"), Bool(false), Text("FA"), index});
-    EXPECT_EQ(outcome.result, 2);
+    EXPECT_EQ(outcome.result, kFailure);
     EXPECT_EQ(outcome.message, kWrongType);
   }
   const Outcome outside =
@@ -226,7 +227,7 @@ TEST_F(FrameCommands, FrameTakesOffsetsAndMatrixOfTheTransformation) {
 TEST_F(FrameCommands, FrameUpdateEndsAlsoWhenTheCommandFails) {
   const Frame unknown = NewFrame();
   const Outcome outcome = Execute("SetFrameByTrafo", {unknown, Text("NOPE")});
-  EXPECT_EQ(outcome.result, 2);
+  EXPECT_EQ(outcome.result, kFailure);
   EXPECT_EQ(outcome.message, kWrongType);
   EXPECT_EQ(OrvReference::UpdatingCalls(*unknown), (std::vector<bool>{false, true}));
   EXPECT_TRUE(IsDefaultFrame(*unknown));
@@ -278,7 +279,7 @@ TEST_F(FrameCommands, StructureWithoutFrameComponentsIsAnInternalError) {
   Frame notAFrame;
   axisType->CreateValue(notAFrame);
   const Outcome outcome = Execute("SetTrafoByFrame", {Text("BASE"), notAFrame});
-  EXPECT_EQ(outcome.result, 2);
+  EXPECT_EQ(outcome.result, kFailure);
   EXPECT_EQ(outcome.message, kInternal);
 }
 

@@ -1,6 +1,7 @@
 // The frame methods: CreateFrame, GetFrameElement, GetFrameFromMatrix,
 // GetMatrixFromFrame, InvertFrame and MultiplyFrames.
 #include "controller_fixture.h"
+#include "plugin/results.h"
 
 namespace Velkor::OrvTessan::testing {
 namespace {
@@ -62,7 +63,7 @@ TEST_F(FrameMethods, CreateFrameRefusals) {
   };
   for (const auto& [arguments, message] : cases) {
     const Outcome outcome = Evaluate("CreateFrame", arguments);
-    EXPECT_EQ(outcome.result, 2);
+    EXPECT_EQ(outcome.result, kFailure);
     EXPECT_EQ(outcome.status, 0u);
     EXPECT_EQ(outcome.message, message);
     EXPECT_FALSE(outcome.value);
@@ -98,7 +99,7 @@ TEST_F(FrameMethods, IdentityAndDefaultFrameCorrespond) {
 
 TEST_F(FrameMethods, MatrixArgumentMustCarryAMatrix) {
   const Outcome outcome = Evaluate("GetFrameFromMatrix", {Real(1.0)});
-  EXPECT_EQ(outcome.result, 2);
+  EXPECT_EQ(outcome.result, kFailure);
   EXPECT_EQ(outcome.message, "Wrong argument count in command.");
 }
 

@@ -8,6 +8,7 @@
 
 #include "controller_fixture.h"
 #include "orvref/live_objects.h"
+#include "plugin/results.h"
 
 namespace Velkor::OrvTessan::testing {
 namespace {
@@ -118,7 +119,7 @@ class DetachedChannel final : public Orv::IChannel {
 TEST(ControllerStateRefusal, ChannelWithoutExecutionContextIsRefused) {
   DetachedChannel channel;
   ControllerState state;
-  EXPECT_EQ(state.Initialize(&channel), 2);
+  EXPECT_EQ(state.Initialize(&channel), kFailure);
   EXPECT_FALSE(channel.switched);
 }
 
@@ -129,7 +130,7 @@ TEST(ControllerStateRefusal, ContextWithoutVariableScopeIsRefusedAndNothingChang
     ScopelessContext scopeless(inner);
     OrvReference::Channel channel(scopeless);
     ControllerState state;
-    EXPECT_EQ(state.Initialize(&channel), 2);
+    EXPECT_EQ(state.Initialize(&channel), kFailure);
     EXPECT_FALSE(channel.channelSwitchA().has_value());
     SmartPointer<Orv::INCType> frameType;
     EXPECT_NE(inner.GetTypeRegistry()->FindType("FRAME", frameType), Orv::ORV_SUCCESS);

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "controller_fixture.h"
+#include "plugin/results.h"
 
 namespace Velkor::OrvTessan::testing {
 namespace {
@@ -36,7 +37,7 @@ class ValueMethods : public ControllerTest {
     EXPECT_EQ(TextOf(outcome), text);
   }
   void ExpectWrongType(const Outcome& outcome) {
-    EXPECT_EQ(outcome.result, 2);
+    EXPECT_EQ(outcome.result, kFailure);
     EXPECT_EQ(outcome.status, 0u);
     EXPECT_EQ(outcome.message, kWrongType);
     EXPECT_FALSE(outcome.value);
@@ -109,7 +110,7 @@ TEST_F(ValueMethods, NamesAreMatchedExactly) {
     EXPECT_FALSE(methods.GetMethodReturnType(name, &context(), type)) << name;
   }
   const Outcome outcome = Evaluate("Number", {Text("1")});
-  EXPECT_EQ(outcome.result, 2);
+  EXPECT_EQ(outcome.result, kFailure);
   EXPECT_EQ(outcome.status, 0u);
   EXPECT_EQ(outcome.message, "An unknown method ('Number') was encountered.");
 }
@@ -125,7 +126,7 @@ TEST(ValueMethodsBeforeInitialize, StructureReturnTypesAreNotFound) {
 
 TEST_F(ValueMethods, MissingArgumentIsAWrongArgumentCount) {
   const Outcome outcome = Evaluate("NUMBER", {});
-  EXPECT_EQ(outcome.result, 2);
+  EXPECT_EQ(outcome.result, kFailure);
   EXPECT_EQ(outcome.message, "Wrong argument count in command.");
 }
 
@@ -283,7 +284,7 @@ TEST_F(SubprogramSearch, WithoutProgramsTheNameComesBack) {
 TEST_F(ValueMethods, JointNumberIsTheAxisIndex) {
   ExpectValue(Evaluate("GetJointNumber", {Text("B")}), Orv::BasicType::Int, "4");
   const Outcome unknown = Evaluate("getJointNumber", {Text("Q")});
-  EXPECT_EQ(unknown.result, 2);
+  EXPECT_EQ(unknown.result, kFailure);
   EXPECT_EQ(unknown.message, "Internal error.");
 }
 

@@ -4,6 +4,7 @@
 #include <orv/orv.h>
 
 #include "parser/parse_state.h"
+#include "plugin/results.h"
 
 extern "C" Velkor::Orv::TResult CreateMachineObjects(Velkor::Orv::IProgramParser**, Velkor::Orv::ICommandMapper**,
                                                      Velkor::Orv::IMethodMapper**);
@@ -31,13 +32,13 @@ struct MachineObjects {
 
 auto* const kUntouched = reinterpret_cast<Orv::IProgramParser*>(0x1);
 
-TEST(CreateMachineObjects, AnyNullOutParameterGivesTwoAndWritesNothing) {
+TEST(CreateMachineObjects, AnyNullOutParameterFailsAndWritesNothing) {
   Orv::IProgramParser* parser = kUntouched;
   auto* commands = reinterpret_cast<Orv::ICommandMapper*>(0x2);
   auto* methods = reinterpret_cast<Orv::IMethodMapper*>(0x3);
-  EXPECT_EQ(CreateMachineObjects(nullptr, &commands, &methods), 2);
-  EXPECT_EQ(CreateMachineObjects(&parser, nullptr, &methods), 2);
-  EXPECT_EQ(CreateMachineObjects(&parser, &commands, nullptr), 2);
+  EXPECT_EQ(CreateMachineObjects(nullptr, &commands, &methods), kFailure);
+  EXPECT_EQ(CreateMachineObjects(&parser, nullptr, &methods), kFailure);
+  EXPECT_EQ(CreateMachineObjects(&parser, &commands, nullptr), kFailure);
   EXPECT_EQ(parser, kUntouched);
   EXPECT_EQ(commands, reinterpret_cast<Orv::ICommandMapper*>(0x2));
   EXPECT_EQ(methods, reinterpret_cast<Orv::IMethodMapper*>(0x3));
@@ -45,7 +46,7 @@ TEST(CreateMachineObjects, AnyNullOutParameterGivesTwoAndWritesNothing) {
 
 TEST(CreateMachineObjects, CreatesAllThreeObjects) {
   MachineObjects objects;
-  EXPECT_EQ(objects.Create(), 0);
+  EXPECT_EQ(objects.Create(), kSuccess);
   EXPECT_NE(objects.parser, nullptr);
   EXPECT_NE(objects.commands, nullptr);
   EXPECT_NE(objects.methods, nullptr);
@@ -58,10 +59,10 @@ class FailedAllocation : public testing::TestWithParam<int> {
   void TearDown() override { CppMemory::FailAllocationAfter(0); }
 };
 
-TEST_P(FailedAllocation, DeliversTheOtherObjectsWithResultFour) {
+TEST_P(FailedAllocation, DeliversTheOtherObjectsAndReportsTheOneNotCreated) {
   MachineObjects objects;
   CppMemory::FailAllocationAfter(static_cast<std::size_t>(GetParam()));
-  EXPECT_EQ(objects.Create(), 4);
+  EXPECT_EQ(objects.Create(), kNotCreated);
   CppMemory::FailAllocationAfter(0);
   EXPECT_EQ(objects.parser == nullptr, GetParam() == 1);
   EXPECT_EQ(objects.commands == nullptr, GetParam() == 2);
@@ -70,18 +71,18 @@ TEST_P(FailedAllocation, DeliversTheOtherObjectsWithResultFour) {
 
 INSTANTIATE_TEST_SUITE_P(EachObject, FailedAllocation, testing::Values(1, 2, 3));
 
-TEST(CreateChannelObjects, NullOutParameterGivesTwo) {
-  EXPECT_EQ(CreateChannelObjects(nullptr), 2);
+TEST(CreateChannelObjects, NullOutParameterFails) {
+  EXPECT_EQ(CreateChannelObjects(nullptr), kFailure);
 }
 
 TEST(CreateChannelObjects, CreatesAControllerStateOrReportsTheFailedAllocation) {
   Orv::IControllerState* state = nullptr;
-  EXPECT_EQ(CreateChannelObjects(&state), 0);
+  EXPECT_EQ(CreateChannelObjects(&state), kSuccess);
   ASSERT_NE(state, nullptr);
   delete state;
 
   CppMemory::FailAllocationAfter(1);
-  EXPECT_EQ(CreateChannelObjects(&state), 4);
+  EXPECT_EQ(CreateChannelObjects(&state), kNotCreated);
   CppMemory::FailAllocationAfter(0);
   EXPECT_EQ(state, nullptr);
 }

@@ -5,6 +5,7 @@
 
 #include "front_end_parsing.h"
 #include "orvref/text_forms.h"
+#include "plugin/results.h"
 
 namespace Velkor::OrvTessan {
 namespace {
@@ -49,7 +50,7 @@ TEST_F(ParseDrivers, AnExpressionDeclaresNoLabelWhateverTheBlockBeforeLeft) {
 
 TEST_F(ParseDrivers, AnExpressionWithoutAResultSlotWritesNothing) {
   message_ = "untouched";
-  EXPECT_EQ(parser_.ParseExpression("1", &context_, nullptr, &kind_, &message_), 2);
+  EXPECT_EQ(parser_.ParseExpression("1", &context_, nullptr, &kind_, &message_), kFailure);
   EXPECT_EQ(kind_, -1);
   EXPECT_EQ(message_, "untouched");
 }
@@ -67,7 +68,7 @@ TEST_F(ParseDrivers, StructureTypesMissingFromTheRegistry) {
   EXPECT_EQ(parser_.ParseBlock("R1=1", &bareRecorder, &kind, &message), Orv::ORV_SUCCESS);
 
   SmartPointer<Orv::INCExpression> result;
-  EXPECT_EQ(parser_.ParseExpression("1", &bare, &result, &kind, &message), 2);
+  EXPECT_EQ(parser_.ParseExpression("1", &bare, &result, &kind, &message), kFailure);
   EXPECT_EQ(kind, -1) << "no FRAME at all: nothing written";
 
   OrvReference::ExecutionContext frameOnly;
@@ -77,12 +78,12 @@ TEST_F(ParseDrivers, StructureTypesMissingFromTheRegistry) {
   SmartPointer<Orv::INCStructType> frame;
   frameOnly.GetStructTypeFactory()->CreateStructType(1, &member, 0, frame);
   frameOnly.types().RegisterType("FRAME", frame.get());
-  EXPECT_EQ(parser_.ParseExpression("1", &frameOnly, &result, &kind, &message), 2);
+  EXPECT_EQ(parser_.ParseExpression("1", &frameOnly, &result, &kind, &message), kFailure);
   EXPECT_EQ(kind, 0) << "FRAME found, AXIS missing";
   EXPECT_EQ(message, "untouched");
 
   kind = -1;
-  EXPECT_EQ(parser_.ParseBlock("R1=1", &bareRecorder, &kind, &message), 2);
+  EXPECT_EQ(parser_.ParseBlock("R1=1", &bareRecorder, &kind, &message), kFailure);
   EXPECT_EQ(kind, -1) << "the cached FRAME type is gone";
   EXPECT_EQ(message, "untouched");
 }

@@ -6,7 +6,6 @@
 namespace Velkor::OrvTessan {
 namespace {
 
-constexpr std::int32_t kWheneverKind = 5;
 // Statement mode of the parse context while a wait task is added.
 constexpr std::int32_t kWaitTaskMode = 2;
 
@@ -16,7 +15,7 @@ constexpr std::int32_t kWaitTaskMode = 2;
 // negated action condition; anywhere else it adds nothing.
 bool ReadDisable(ParseSession& session) {
   const StatementState& statement = session.state.statement;
-  if (statement.syncKind != kWheneverKind) return true;
+  if (statement.syncKind != kWheneverAction) return true;
   Orv::IParseContext& context = *session.context;
   const std::int32_t previousMode = context.GetSyncMode();
   context.SetSyncMode(kWaitTaskMode);

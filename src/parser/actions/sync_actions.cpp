@@ -11,8 +11,6 @@ namespace {
 constexpr std::int32_t kNormalMode = 0;
 constexpr std::int32_t kSynchronizedMode = 1;
 
-constexpr std::int32_t kUnconditionalKind = 1;
-
 // Opens the action in the host and keeps its kind for the statements of the
 // action part.
 void OpenAction(ParseSession& session, const char* id, const ExpressionRef& condition, std::int32_t kind) {
@@ -41,7 +39,7 @@ bool BeginConditionalAction(ParseSession& session, const char* id, std::int32_t 
 
 bool BeginUnconditionalAction(ParseSession& session, const char* id) {
   // The host gets a condition that always holds; the action part sees none.
-  OpenAction(session, id, BoolConstant(session, true), kUnconditionalKind);
+  OpenAction(session, id, BoolConstant(session, true), kUnconditionalAction);
   return true;
 }
 

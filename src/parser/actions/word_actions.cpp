@@ -122,7 +122,7 @@ bool AxisAddressWord(ParseSession& session, const AddressWord& address, Expr* ax
   const std::string_view name = address.name;
   if (name == "POS") {
     // POS tells the host whether it stands in a synchronized action.
-    const bool synchronized = session.state.statement.syncKind != 0;
+    const bool synchronized = session.state.statement.syncKind != kNoSynchronizedAction;
     arguments->RegisterMapArgument("SyncCall", BoolConstant(session, synchronized).get());
   }
   AppendCommand(session, name, arguments.get(), address.flag);
