@@ -2,13 +2,24 @@
  * The NC language grammar: one block of a part program (start symbol `line`)
  * or one bare expression (start symbol `exprInput`). Every action is a single
  * call into the action files; an action that refuses the block has already
- * reported through the error routine and makes the parse fail.
+ * reported through the error routine and makes the parse fail. An action in
+ * the middle of a rule (DEF, CASE, the synchronized-action heads) runs before
+ * the rest of the statement is read and keeps what that rest needs in the
+ * statement state.
  */
 
 %require "3.8"
 %define api.pure full
 %define api.prefix {nc}
 %define parse.error simple
+/*
+ * Two shift/reduce conflicts, both in the state after MCALL_OP: an SI_ID or
+ * a FIX_ADDRESS (the L of a numbered subprogram) that follows could name the
+ * subprogram MCALL calls modally (shift), or begin the next statement after a
+ * bare MCALL that ends the modal call (reduce). The default, shifting, is the
+ * meaning: a name after MCALL is always its subprogram; a bare MCALL ends the
+ * modal call only when no name follows it in the block.
+ */
 %expect 2
 
 %parse-param {Velkor::OrvTessan::ParseSession& session}
@@ -334,12 +345,9 @@ liftfastOp
  * and their initial values; REDEF.
  */
 
-declTypeMark
-  : %empty                                         { BeginDeclaration(session, $<integer>-1, $<integer>0); }
-  ;
-
 variableDeclaration
-  : SI_DECLARE declGlobal SI_TYPE declTypeMark declList
+  : SI_DECLARE declGlobal SI_TYPE                  { BeginDeclaration(session, $2, $3); }
+      declList
   | SI_REDECLARE variableName                      { TRY(Redeclare(session, $2)); }
   ;
 
@@ -622,12 +630,9 @@ gotoCall
   | GOTOB_OP                                       { $$ = Velkor::Orv::JumpDirection::Backward; }
   ;
 
-caseSelectorMark
-  : %empty                                         { TRY(CaseSelector(session, $<expr>0)); }
-  ;
-
 caseStmt
-  : CASE_OP expression caseSelectorMark caseOfList
+  : CASE_OP expression                             { TRY(CaseSelector(session, $2)); }
+      caseOfList
   ;
 
 caseOfList
@@ -724,19 +729,12 @@ repeatCount
  * end of the action, CANCEL.
  */
 
-syncConditionMark
-  : %empty                                         { TRY(BeginConditionalAction(session, $<text>-3, $<integer>-2, $<expr>-1)); }
-  ;
-
 syncStmt
-  : syncID SYNC_OP expression DO_OP syncConditionMark lineContent
-                                                   { EndSynchronizedAction(session); }
-  | syncID DO_OP syncIdMark lineContent            { EndSynchronizedAction(session); }
+  : syncID SYNC_OP expression DO_OP                { TRY(BeginConditionalAction(session, $1, $2, $3)); }
+      lineContent                                  { EndSynchronizedAction(session); }
+  | syncID DO_OP                                   { TRY(BeginUnconditionalAction(session, $1)); }
+      lineContent                                  { EndSynchronizedAction(session); }
   | CANCEL_OP '(' cancelSyncIDList ')' optionalComment
-  ;
-
-syncIdMark
-  : %empty                                         { TRY(BeginUnconditionalAction(session, $<text>-1)); }
   ;
 
 syncID
