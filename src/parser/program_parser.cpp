@@ -73,6 +73,22 @@ bool LookUpStructType(Orv::IExecutionContext* context, const Orv::String& name,
   return true;
 }
 
+// Fetches what both grammars build expressions with: the factories of values,
+// expressions, method calls and lvalues, and the variable scope. A factory is
+// replaced only when the host hands a different one.
+void FetchExpressionObjects(HostObjects& host, Orv::IExecutionContext* context) {
+  host.executionContext = context;
+  Cache(host.values, context->GetValueFactory());
+  Cache(host.expressions, context->GetExpressionFactory());
+  Cache(host.methodCalls, context->GetMethodCallFactory());
+  Cache(host.lvalues, context->GetLValueFactory());
+  host.scope = context->GetVariableScope();
+}
+
+bool HasExpressionFactories(const HostObjects& host) {
+  return host.values && host.expressions && host.methodCalls && host.lvalues;
+}
+
 // Hands the host the message of a text the grammar refused: the scanner's
 // failure when it could not go on, else the last message of the parse.
 Orv::TResult ReportRefusal(ParseSession& session, std::int32_t* messageKind, Orv::String* message) {
@@ -99,14 +115,9 @@ Orv::TResult RunBlockDriver(ParseState& state, Orv::IParseContext* context, std:
   if (executionContext == nullptr) return kFailure;
 
   HostObjects& host = state.host;
-  host.executionContext = executionContext;
-  Cache(host.values, executionContext->GetValueFactory());
-  Cache(host.expressions, executionContext->GetExpressionFactory());
-  Cache(host.methodCalls, executionContext->GetMethodCallFactory());
+  FetchExpressionObjects(host, executionContext);
   Cache(host.arrayTypes, executionContext->GetArrayTypeFactory());
-  Cache(host.lvalues, executionContext->GetLValueFactory());
   host.channel = executionContext->GetChannel();
-  host.scope = executionContext->GetVariableScope();
 
   state.error.Reset();
   state.statement.EndBlock();
@@ -117,7 +128,7 @@ Orv::TResult RunBlockDriver(ParseState& state, Orv::IParseContext* context, std:
   if (!host.frameType) return kFailure;
   LookUpStructType(executionContext, kAxisTypeName, host.axisType);
   if (!host.axisType) return kFailure;
-  if (!host.values || !host.expressions || !host.methodCalls || !host.arrayTypes || !host.lvalues) {
+  if (!HasExpressionFactories(host) || !host.arrayTypes) {
     WriteMessage(kInternalError, messageKind, message);
     return kFailure;
   }
@@ -137,12 +148,7 @@ Orv::TResult RunBlockDriver(ParseState& state, Orv::IParseContext* context, std:
 Orv::TResult RunExpressionDriver(ParseState& state, Orv::IExecutionContext* context, std::int32_t* messageKind,
                                  Orv::String* message) {
   HostObjects& host = state.host;
-  host.executionContext = context;
-  Cache(host.expressions, context->GetExpressionFactory());
-  Cache(host.values, context->GetValueFactory());
-  Cache(host.methodCalls, context->GetMethodCallFactory());
-  Cache(host.lvalues, context->GetLValueFactory());
-  host.scope = context->GetVariableScope();
+  FetchExpressionObjects(host, context);
 
   ScanState& scan = state.scan;
   scan.readPosition = 0;
@@ -160,7 +166,7 @@ Orv::TResult RunExpressionDriver(ParseState& state, Orv::IExecutionContext* cont
     return kFailure;
   }
   Cache(host.axisType, std::move(axisType));
-  if (!host.values || !host.expressions || !host.methodCalls || !host.lvalues) {
+  if (!HasExpressionFactories(host)) {
     WriteMessage(kInternalError, messageKind, message);
     return kFailure;
   }

@@ -5,6 +5,7 @@
 
 #include "front_end_parsing.h"
 #include "orvref/text_forms.h"
+#include "plugin/messages.h"
 #include "plugin/results.h"
 
 namespace Velkor::OrvTessan {
@@ -86,6 +87,57 @@ TEST_F(ParseDrivers, StructureTypesMissingFromTheRegistry) {
   EXPECT_EQ(parser_.ParseBlock("R1=1", &bareRecorder, &kind, &message), kFailure);
   EXPECT_EQ(kind, -1) << "the cached FRAME type is gone";
   EXPECT_EQ(message, "untouched");
+}
+
+// A host that hands out one factory of a reference context less.
+class HostWithoutFactory final : public Orv::IExecutionContext {
+ public:
+  enum class Missing { kArrayTypes, kLValues, kMethodCalls };
+  HostWithoutFactory(OrvReference::ExecutionContext& host, Missing missing) : host_(host), missing_(missing) {}
+
+  Orv::ITypeRegistry* GetTypeRegistry() override { return host_.GetTypeRegistry(); }
+  Orv::IVariableScope* GetVariableScope() override { return host_.GetVariableScope(); }
+  Orv::IChannel* GetChannel() override { return host_.GetChannel(); }
+  SmartPointer<Orv::IValueFactory> GetValueFactory() override { return host_.GetValueFactory(); }
+  SmartPointer<Orv::IExpressionFactory> GetExpressionFactory() override { return host_.GetExpressionFactory(); }
+  SmartPointer<Orv::IArrayTypeFactory> GetArrayTypeFactory() override {
+    return missing_ == Missing::kArrayTypes ? nullptr : host_.GetArrayTypeFactory();
+  }
+  SmartPointer<Orv::ILValueFactory> GetLValueFactory() override {
+    return missing_ == Missing::kLValues ? nullptr : host_.GetLValueFactory();
+  }
+  SmartPointer<Orv::IStructTypeFactory> GetStructTypeFactory() override { return host_.GetStructTypeFactory(); }
+  SmartPointer<Orv::IMethodCallFactory> GetMethodCallFactory() override {
+    return missing_ == Missing::kMethodCalls ? nullptr : host_.GetMethodCallFactory();
+  }
+  bool IsDefined(const Orv::String& name) override { return host_.IsDefined(name); }
+  Orv::TResult GetNameType(const Orv::String& name, SmartPointer<Orv::INCType>& type) override {
+    return host_.GetNameType(name, type);
+  }
+
+ private:
+  OrvReference::ExecutionContext& host_;
+  Missing missing_;
+};
+
+// Expressions are built without array types; every other factory the
+// expression driver fetches must be there, whatever an earlier parse cached.
+TEST_F(ParseDrivers, AnExpressionNeedsEveryFactoryButTheArrayTypes) {
+  using Missing = HostWithoutFactory::Missing;
+  ASSERT_EQ(ParseBlock("R1=1"), Orv::ORV_SUCCESS);
+  SmartPointer<Orv::INCExpression> result;
+
+  HostWithoutFactory noArrayTypes(context_, Missing::kArrayTypes);
+  EXPECT_EQ(parser_.ParseExpression("R1+1", &noArrayTypes, &result, &kind_, &message_), kSuccess);
+  EXPECT_EQ(OrvReference::ExpressionText(result.get()), "(+ (elem (array $R) 1) 1)");
+
+  for (const Missing missing : {Missing::kLValues, Missing::kMethodCalls}) {
+    HostWithoutFactory host(context_, missing);
+    kind_ = -1;
+    EXPECT_EQ(parser_.ParseExpression("1", &host, &result, &kind_, &message_), kFailure);
+    EXPECT_EQ(kind_, 0);
+    EXPECT_EQ(message_, FormatMessage(kInternalError));
+  }
 }
 
 }  // namespace
