@@ -1,87 +1,100 @@
 #include "orvref/program_store.h"
 
+#include <unistd.h>
+
+#include <limits>
+
+#include "programs/line_reader.h"
+#include "programs/program_bytes.h"
+
 namespace Velkor::OrvReference {
 namespace {
 
 constexpr Orv::TResult kRefused = 1;
 
-// Reads one line without its line ending; false at the end of the file.
-bool ReadRawLine(std::FILE* file, Orv::String& line) {
-  line.clear();
-  int c = std::fgetc(file);
-  if (c == EOF) return false;
-  while (c != EOF && c != '\n') {
-    line += static_cast<char>(c);
-    c = std::fgetc(file);
+ProgramFile::Read ReadOf(LineReader::Outcome outcome) {
+  switch (outcome) {
+    case LineReader::Outcome::kLine:
+      return ProgramFile::Read::kLine;
+    case LineReader::Outcome::kTooLong:
+      return ProgramFile::Read::kTooLong;
+    case LineReader::Outcome::kEnd:
+      return ProgramFile::Read::kEnd;
+    case LineReader::Outcome::kError:
+      break;
   }
-  if (c == '\n' && !line.empty() && line.back() == '\r') line.pop_back();
-  return true;
+  return ProgramFile::Read::kError;
 }
 
 }  // namespace
 
-ProgramFile::ProgramFile(std::string name, std::FILE* file, std::FILE* stream)
-    : name_(std::move(name)), file_(file), stream_(stream) {}
+ProgramFile::ProgramFile(std::string name, std::unique_ptr<ProgramBytes> bytes, const ReadLimits& limits)
+    : name_(std::move(name)),
+      bytes_(std::move(bytes)),
+      reader_(std::make_unique<LineReader>(*bytes_, limits.bufferSize, limits.maximumLineLength)),
+      linesPerCheckpoint_(std::max(limits.linesPerCheckpoint, 1)) {}
 
-ProgramFile::~ProgramFile() {
-  std::fclose(file_);
-}
+ProgramFile::~ProgramFile() = default;
 
-ProgramFile::Read ProgramFile::SpoolNext(Orv::String& line) const {
-  if (streamEnded_) return Read::kEnd;
-  if (!ReadRawLine(stream_, line)) {
-    streamEnded_ = true;
-    return std::ferror(stream_) ? Read::kError : Read::kEnd;
+ProgramFile::Read ProgramFile::MoveTo(std::int32_t index) const {
+  if (index < 0 || (lineCount_ >= 0 && index >= lineCount_)) return Read::kEnd;
+  if (checkpoints_.empty()) checkpoints_.push_back(reader_->FirstLine());
+  // From the nearest known start at or before the line, unless the cursor
+  // is nearer.
+  const std::size_t checkpoint =
+      std::min(static_cast<std::size_t>(index / linesPerCheckpoint_), checkpoints_.size() - 1);
+  const std::int32_t checkpointLine = static_cast<std::int32_t>(checkpoint) * linesPerCheckpoint_;
+  if (cursorLine_ == kNowhere || index < cursorLine_ || checkpointLine > cursorLine_) {
+    reader_->Seek(checkpoints_[checkpoint]);
+    cursorLine_ = checkpointLine;
   }
-  if (!atEnd_ && std::fseek(file_, 0, SEEK_END) != 0) return Read::kError;
-  atEnd_ = true;
-  if (std::fwrite(line.data(), 1, line.size(), file_) != line.size() || std::fputc('\n', file_) == EOF) {
-    return Read::kError;
-  }
-  ++spooledLines_;
-  return Read::kLine;
-}
-
-ProgramFile::Read ProgramFile::ReadFromFile(std::int32_t index, Orv::String& line) const {
-  if (index < cursorLine_) {
-    cursorLine_ = 0;
-    cursorOffset_ = 0;
-  }
-  atEnd_ = false;
-  if (std::fseek(file_, cursorOffset_, SEEK_SET) != 0) return Read::kError;
-  while (cursorLine_ <= index) {
-    if (!ReadRawLine(file_, line)) return std::ferror(file_) ? Read::kError : Read::kEnd;
-    ++cursorLine_;
-    cursorOffset_ = std::ftell(file_);
+  while (cursorLine_ < index) {
+    if (const Read skipped = Finish(cursorLine_, ReadOf(reader_->Skip())); skipped != Read::kLine) return skipped;
   }
   return Read::kLine;
 }
 
-// A line of the stream not read yet is handed out as it is spooled, so that
-// reading a stream in order reads each line once.
+ProgramFile::Read ProgramFile::Finish(std::int32_t index, Read read) const {
+  switch (read) {
+    case Read::kLine:
+    case Read::kTooLong:
+      ++cursorLine_;
+      if (cursorLine_ % linesPerCheckpoint_ == 0 &&
+          static_cast<std::size_t>(cursorLine_ / linesPerCheckpoint_) == checkpoints_.size()) {
+        checkpoints_.push_back(reader_->position());
+      }
+      break;
+    case Read::kEnd:
+      lineCount_ = index;
+      break;
+    case Read::kError:
+      cursorLine_ = kNowhere;
+      break;
+  }
+  return read;
+}
+
 ProgramFile::Read ProgramFile::ReadLine(std::int32_t index, Orv::String& line) const {
-  if (index < 0) return Read::kEnd;
-  while (stream_ && spooledLines_ <= index) {
-    const Read read = SpoolNext(line);
-    if (read != Read::kLine || spooledLines_ > index) return read;
-  }
-  return ReadFromFile(index, line);
+  line.clear();
+  if (const Read moved = MoveTo(index); moved != Read::kLine) return moved;
+  return Finish(index, ReadOf(reader_->Next(line)));
+}
+
+ProgramFile::Read ProgramFile::WriteLine(std::int32_t index, std::FILE* out) const {
+  if (const Read moved = MoveTo(index); moved != Read::kLine) return moved;
+  return Finish(index, ReadOf(reader_->Copy(out)));
 }
 
 std::int32_t ProgramFile::GetLineCount() const {
-  Orv::String line;
-  std::int32_t count = 0;
-  for (Read read; (read = ReadLine(count, line)) != Read::kEnd; ++count) {
-    if (read == Read::kError) return -1;
-  }
-  return count;
+  if (lineCount_ < 0 && MoveTo(std::numeric_limits<std::int32_t>::max()) == Read::kError) return -1;
+  return lineCount_;
 }
 
 Orv::TResult ProgramFile::GetLine(std::int32_t index, Orv::String& line) const {
   return ReadLine(index, line) == Read::kLine ? Orv::ORV_SUCCESS : kRefused;
 }
 
-ProgramStore::ProgramStore(Orv::String key) : key_(std::move(key)) {}
+ProgramStore::ProgramStore(Orv::String key, const ReadLimits& limits) : key_(std::move(key)), limits_(limits) {}
 ProgramStore::~ProgramStore() = default;
 
 std::int32_t ProgramStore::GetProgramCount(const Orv::String& key) const {
@@ -96,16 +109,16 @@ Orv::TResult ProgramStore::GetProgram(const Orv::String& key, std::int32_t index
 }
 
 Orv::SmartPointer<ProgramFile> ProgramStore::AddFile(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return nullptr;
-  programs_.emplace_back(new ProgramFile(path, file, nullptr));
+  std::unique_ptr<ProgramBytes> bytes = ProgramBytes::OpenFile(path);
+  if (!bytes) return nullptr;
+  programs_.emplace_back(new ProgramFile(path, std::move(bytes), limits_));
   return programs_.back();
 }
 
 Orv::SmartPointer<ProgramFile> ProgramStore::AddStream(std::FILE* stream, const std::string& name) {
-  std::FILE* spool = std::tmpfile();
-  if (spool == nullptr) return nullptr;
-  programs_.emplace_back(new ProgramFile(name, spool, stream));
+  std::unique_ptr<ProgramBytes> bytes = ProgramBytes::SpoolStream(::fileno(stream));
+  if (!bytes) return nullptr;
+  programs_.emplace_back(new ProgramFile(name, std::move(bytes), limits_));
   return programs_.back();
 }
 

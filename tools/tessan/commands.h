@@ -26,6 +26,12 @@ struct ParserMessage {
   std::string Fields() const;
 };
 
+// The host's own copy of the plug-in's message for a block too long to
+// parse: a line longer than the program store hands out is refused with it,
+// message kind 0, without being parsed.
+inline constexpr const char* kLineTooLongMessage =
+    "The current line exceeds the maximum length permitted by the controller.";
+
 int RunParse(Session& session, const std::vector<std::string>& files);
 int RunExpr(Session& session, const std::string& text);
 int RunEval(Session& session, const std::string& text);

@@ -46,6 +46,15 @@ bool ParseBlock(Session& session, const Orv::String& block, std::int32_t lineNum
   return result == Orv::ORV_SUCCESS;
 }
 
+// Prints the trace of a block too long for the program store to hand out:
+// its whole text and the refusal the plug-in gives every over-long block.
+ProgramFile::Read RefuseOverLongBlock(const ProgramFile& program, std::int32_t index) {
+  std::printf("@%d ", index + 1);
+  const ProgramFile::Read read = program.WriteLine(index, stdout);
+  std::printf("\nERROR 0 %s\n", kLineTooLongMessage);
+  return read;
+}
+
 }  // namespace
 
 int RunParse(Session& session, const std::vector<std::string>& files) {
@@ -63,13 +72,18 @@ int RunParse(Session& session, const std::vector<std::string>& files) {
   for (const auto& program : programs) {
     Orv::String block;
     for (std::int32_t index = 0;; ++index) {
-      const ProgramFile::Read read = program->ReadLine(index, block);
+      ProgramFile::Read read = program->ReadLine(index, block);
       if (read == ProgramFile::Read::kEnd) break;
+      if (read == ProgramFile::Read::kLine) {
+        allParsed = ParseBlock(session, block, index + 1, program->name()) && allParsed;
+      } else if (read == ProgramFile::Read::kTooLong) {
+        read = RefuseOverLongBlock(*program, index);
+        allParsed = false;
+      }
       if (read == ProgramFile::Read::kError) {
         std::fprintf(stderr, "tessan: cannot read %s\n", program->name().c_str());
         return kExitUsage;
       }
-      allParsed = ParseBlock(session, block, index + 1, program->name()) && allParsed;
     }
   }
   std::fflush(stdout);
