@@ -3,6 +3,9 @@
 
 #include <orv/orv.h>
 
+#include "controller/argument_fetch.h"
+#include "controller/report.h"
+
 namespace Velkor::OrvTessan {
 
 class IMethod {
@@ -10,9 +13,10 @@ class IMethod {
   virtual ~IMethod() = default;
   // The method's result type, or null for a method without a value.
   virtual bool GetReturnType(Orv::IExecutionContext* context, Orv::SmartPointer<Orv::INCType>& type) = 0;
-  // True on success; a failure sets `status` to 0 and writes `message`.
-  virtual bool Evaluate(Orv::IExecutionContext* context, Orv::SmartPointer<Orv::ArgumentTable> arguments,
-                        Orv::SmartPointer<Orv::INCObject>& result, std::uint32_t& status, Orv::String& message) = 0;
+  // True on success, with the method's value (if it has one) in `result`; a
+  // failure says why through `report`.
+  virtual bool Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
+                        Orv::SmartPointer<Orv::INCObject>& result, Report& report) = 0;
 };
 
 }  // namespace Velkor::OrvTessan

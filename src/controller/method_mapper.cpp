@@ -66,9 +66,8 @@ Orv::TResult MethodMapper::EvaluateMethod(const Orv::String& name, Orv::SmartPoi
     return kFailure;
   }
   message.clear();
-  if (context != nullptr && found->second->Evaluate(context, std::move(arguments), result, status, message)) {
-    return kSuccess;
-  }
+  Report report(status, message);
+  if (context != nullptr && found->second->Evaluate(*context, arguments, result, report)) return kSuccess;
   status = 0;
   if (message.empty()) message = FormatMessage(kInternalError);
   return kFailure;

@@ -57,29 +57,23 @@ void StoreCoordinate(Orv::IExecutionContext& context, Orv::INCStruct& answer, co
 
 }  // namespace
 
-bool CalculateCenterFromRadiusMethod::GetReturnType(Orv::IExecutionContext*, SmartPointer<Orv::INCType>& type) {
-  return NoReturnType(type);
-}
-
-bool CalculateCenterFromRadiusMethod::Evaluate(Orv::IExecutionContext* context, Arguments arguments,
-                                               SmartPointer<Orv::INCObject>&, std::uint32_t& status,
-                                               Orv::String& message) {
-  Report report(status, message);
+bool CalculateCenterFromRadiusMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
+                                               SmartPointer<Orv::INCObject>&, Report& report) {
   Arc arc{};
   if (!FetchReal(arguments, 0, arc.start.x, report) || !FetchReal(arguments, 1, arc.start.y, report) ||
       !FetchReal(arguments, 2, arc.end.x, report) || !FetchReal(arguments, 3, arc.end.y, report) ||
       !FetchReal(arguments, 4, arc.radius, report) || !FetchBool(arguments, 5, arc.clockwise, report)) {
     return false;
   }
-  Orv::IChannel* channel = context->GetChannel();
+  Orv::IChannel* channel = context.GetChannel();
   if (channel == nullptr) return report.FailQuietly();
   Point centre{};
   if (!FindCentre(arc, channel->GetRadiusTolerance(), centre)) return report.Fail(kRadiusTooSmall);
 
   const auto answer = FetchStructArgument(arguments, 6, report);
   if (!answer) return false;
-  StoreCoordinate(*context, *answer, "CenterX", centre.x);
-  StoreCoordinate(*context, *answer, "CenterY", centre.y);
+  StoreCoordinate(context, *answer, "CenterX", centre.x);
+  StoreCoordinate(context, *answer, "CenterY", centre.y);
   return true;
 }
 

@@ -8,15 +8,10 @@
 
 namespace Velkor::OrvTessan {
 
-bool CreateFrameMethod::GetReturnType(Orv::IExecutionContext* context, SmartPointer<Orv::INCType>& type) {
-  return RegisteredReturnType(context, kFrameTypeName, type);
-}
-
-bool CreateFrameMethod::Evaluate(Orv::IExecutionContext* context, Arguments arguments,
-                                 SmartPointer<Orv::INCObject>& result, std::uint32_t& status, Orv::String& message) {
-  Report report(status, message);
-  const auto frame = NewStructValue(*context, kFrameTypeName);
-  const auto factory = context->GetValueFactory();
+bool CreateFrameMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
+                                 SmartPointer<Orv::INCObject>& result, Report& report) {
+  const auto frame = NewStructValue(context, kFrameTypeName);
+  const auto factory = context.GetValueFactory();
   if (!frame || !factory) return report.Fail(kInternalError);
   // Neutral scale even when the channel's default frame lacks it.
   if (const auto scale = FindFrameComponent(*frame, kScale)) {

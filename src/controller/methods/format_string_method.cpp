@@ -28,13 +28,8 @@ void TrimFraction(Orv::String& text) {
 
 }  // namespace
 
-bool FormatStringMethod::GetReturnType(Orv::IExecutionContext* context, SmartPointer<Orv::INCType>& type) {
-  return BasicReturnType(context, Orv::BasicType::String, type);
-}
-
-bool FormatStringMethod::Evaluate(Orv::IExecutionContext* context, Arguments arguments,
-                                  SmartPointer<Orv::INCObject>& result, std::uint32_t& status, Orv::String& message) {
-  Report report(status, message);
+bool FormatStringMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
+                                  SmartPointer<Orv::INCObject>& result, Report& report) {
   const auto value = FetchValueArgument(arguments, 0, report);
   if (!value) return false;
   SmartPointer<Orv::INCType> type;
@@ -46,7 +41,7 @@ bool FormatStringMethod::Evaluate(Orv::IExecutionContext* context, Arguments arg
   const std::int32_t typeCode = basic->GetTypeCode();
   const bool real = typeCode == Orv::BasicType::Real || typeCode == Orv::BasicType::Real3;
   if (real && IsPlainDecimal(text)) TrimFraction(text);
-  return SetMethodResult(MakeStringValue(*context, text), result, report);
+  return SetMethodResult(MakeStringValue(context, text), result, report);
 }
 
 }  // namespace Velkor::OrvTessan

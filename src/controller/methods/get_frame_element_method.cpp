@@ -7,14 +7,8 @@
 
 namespace Velkor::OrvTessan {
 
-bool GetFrameElementMethod::GetReturnType(Orv::IExecutionContext* context, SmartPointer<Orv::INCType>& type) {
-  return BasicReturnType(context, Orv::BasicType::Real, type);
-}
-
-bool GetFrameElementMethod::Evaluate(Orv::IExecutionContext* context, Arguments arguments,
-                                     SmartPointer<Orv::INCObject>& result, std::uint32_t& status,
-                                     Orv::String& message) {
-  Report report(status, message);
+bool GetFrameElementMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
+                                     SmartPointer<Orv::INCObject>& result, Report& report) {
   const auto frame = FetchStructArgument(arguments, 0, report);
   if (!frame) return false;
   Orv::String componentName, axisName;
@@ -24,14 +18,14 @@ bool GetFrameElementMethod::Evaluate(Orv::IExecutionContext* context, Arguments 
   const auto component = FindFrameComponent(*frame, componentName);
   if (!component) return report.Fail(kInternalError);
 
-  Orv::IChannel* channel = context->GetChannel();
+  Orv::IChannel* channel = context.GetChannel();
   if (channel == nullptr) return report.Fail(kInternalError);
   std::int32_t axis = -1;
   double element = 0.0;
   if (channel->GetAxisIndex(axisName, axis) != Orv::ORV_SUCCESS || !ReadFrameElement(*component, axis, element)) {
     return report.Fail(kWrongArgumentType);
   }
-  return SetMethodResult(MakeRealValue(*context, element), result, report);
+  return SetMethodResult(MakeRealValue(context, element), result, report);
 }
 
 }  // namespace Velkor::OrvTessan

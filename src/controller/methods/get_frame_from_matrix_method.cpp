@@ -8,19 +8,13 @@
 
 namespace Velkor::OrvTessan {
 
-bool GetFrameFromMatrixMethod::GetReturnType(Orv::IExecutionContext* context, SmartPointer<Orv::INCType>& type) {
-  return RegisteredReturnType(context, kFrameTypeName, type);
-}
-
-bool GetFrameFromMatrixMethod::Evaluate(Orv::IExecutionContext* context, Arguments arguments,
-                                        SmartPointer<Orv::INCObject>& result, std::uint32_t& status,
-                                        Orv::String& message) {
-  Report report(status, message);
+bool GetFrameFromMatrixMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
+                                        SmartPointer<Orv::INCObject>& result, Report& report) {
   Orv::Matrix matrix;
   if (!FetchMatrixArgument(arguments, 0, matrix, report)) return false;
-  const auto frame = NewStructValue(*context, kFrameTypeName);
-  Orv::IChannel* channel = context->GetChannel();
-  const auto factory = context->GetValueFactory();
+  const auto frame = NewStructValue(context, kFrameTypeName);
+  Orv::IChannel* channel = context.GetChannel();
+  const auto factory = context.GetValueFactory();
   if (!frame || channel == nullptr || !factory ||
       !MatrixToFrame(*frame, matrix, kChannelGeometry, *channel, *factory)) {
     return report.Fail(kInternalError);

@@ -5,21 +5,16 @@
 
 namespace Velkor::OrvTessan {
 
-bool GetJointNumberMethod::GetReturnType(Orv::IExecutionContext* context, SmartPointer<Orv::INCType>& type) {
-  return BasicReturnType(context, Orv::BasicType::Int, type);
-}
-
-bool GetJointNumberMethod::Evaluate(Orv::IExecutionContext* context, Arguments arguments,
-                                    SmartPointer<Orv::INCObject>& result, std::uint32_t& status, Orv::String& message) {
-  Report report(status, message);
+bool GetJointNumberMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
+                                    SmartPointer<Orv::INCObject>& result, Report& report) {
   Orv::String axisName;
   if (!FetchString(arguments, 0, axisName, report)) return false;
-  Orv::IChannel* channel = context->GetChannel();
+  Orv::IChannel* channel = context.GetChannel();
   std::int32_t index = -1;
   if (channel == nullptr || channel->GetAxisIndex(axisName, index) != Orv::ORV_SUCCESS) {
     return report.Fail(kInternalError);
   }
-  return SetMethodResult(MakeIntValue(*context, index), result, report);
+  return SetMethodResult(MakeIntValue(context, index), result, report);
 }
 
 }  // namespace Velkor::OrvTessan

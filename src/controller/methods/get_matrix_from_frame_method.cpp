@@ -7,17 +7,11 @@
 
 namespace Velkor::OrvTessan {
 
-bool GetMatrixFromFrameMethod::GetReturnType(Orv::IExecutionContext* context, SmartPointer<Orv::INCType>& type) {
-  return BasicReturnType(context, Orv::BasicType::Object, type);
-}
-
-bool GetMatrixFromFrameMethod::Evaluate(Orv::IExecutionContext* context, Arguments arguments,
-                                        SmartPointer<Orv::INCObject>& result, std::uint32_t& status,
-                                        Orv::String& message) {
-  Report report(status, message);
+bool GetMatrixFromFrameMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
+                                        SmartPointer<Orv::INCObject>& result, Report& report) {
   const auto frame = FetchStructArgument(arguments, 0, report);
   if (!frame) return false;
-  Orv::IChannel* channel = context->GetChannel();
+  Orv::IChannel* channel = context.GetChannel();
   Orv::Matrix matrix;
   if (channel == nullptr || !FrameToMatrix(*frame, matrix, kChannelGeometry, *channel)) {
     return report.Fail(kInternalError);
@@ -25,7 +19,7 @@ bool GetMatrixFromFrameMethod::Evaluate(Orv::IExecutionContext* context, Argumen
 
   const SmartPointer<Orv::NCMCLMatrix> matrixObject(new Orv::NCMCLMatrix(matrix));
   SmartPointer<Orv::INCValue> reference;
-  if (const auto factory = context->GetValueFactory()) factory->CreateReferenceValue(matrixObject.get(), reference);
+  if (const auto factory = context.GetValueFactory()) factory->CreateReferenceValue(matrixObject.get(), reference);
   return SetMethodResult(reference, result, report);
 }
 

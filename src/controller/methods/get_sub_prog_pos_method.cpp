@@ -35,18 +35,13 @@ SmartPointer<Orv::IProgramText> LatestProgram(Orv::IChannel& channel) {
 
 }  // namespace
 
-bool GetSubProgPosMethod::GetReturnType(Orv::IExecutionContext*, SmartPointer<Orv::INCType>& type) {
-  return NoReturnType(type);
-}
-
-bool GetSubProgPosMethod::Evaluate(Orv::IExecutionContext* context, Arguments arguments, SmartPointer<Orv::INCObject>&,
-                                   std::uint32_t& status, Orv::String& message) {
-  Report report(status, message);
+bool GetSubProgPosMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
+                                   SmartPointer<Orv::INCObject>&, Report& report) {
   Orv::String name;
   if (!FetchString(arguments, 0, name, report)) return false;
   const auto answer = FetchStructArgument(arguments, 1, report);
   if (!answer) return false;
-  Orv::IChannel* channel = context->GetChannel();
+  Orv::IChannel* channel = context.GetChannel();
   if (channel == nullptr) return report.FailQuietly();
 
   Orv::String path = name;
@@ -59,10 +54,10 @@ bool GetSubProgPosMethod::Evaluate(Orv::IExecutionContext* context, Arguments ar
     }
   }
 
-  const auto pathValue = MakeStringValue(*context, path);
+  const auto pathValue = MakeStringValue(context, path);
   CheckCreated(bool(pathValue), __LINE__);
   CheckSucceeded(answer->SetMember("szProgPath", pathValue.get()), __LINE__);
-  const auto positionValue = MakeIntValue(*context, position);
+  const auto positionValue = MakeIntValue(context, position);
   CheckCreated(bool(positionValue), __LINE__);
   CheckSucceeded(answer->SetMember("nStartPos", positionValue.get()), __LINE__);
   return true;

@@ -7,20 +7,15 @@
 
 namespace Velkor::OrvTessan {
 
-bool InvertFrameMethod::GetReturnType(Orv::IExecutionContext* context, SmartPointer<Orv::INCType>& type) {
-  return RegisteredReturnType(context, kFrameTypeName, type);
-}
-
-bool InvertFrameMethod::Evaluate(Orv::IExecutionContext* context, Arguments arguments,
-                                 SmartPointer<Orv::INCObject>& result, std::uint32_t& status, Orv::String& message) {
-  Report report(status, message);
+bool InvertFrameMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
+                                 SmartPointer<Orv::INCObject>& result, Report& report) {
   const auto frame = FetchStructArgument(arguments, 0, report);
   if (!frame) return false;
   SmartPointer<Orv::INCObject> copy;
   if (frame->Clone(copy) != Orv::ORV_SUCCESS) return report.FailQuietly();
   const auto inverse = Orv::DynamicPointerCast<Orv::INCStruct>(copy);
-  Orv::IChannel* channel = context->GetChannel();
-  const auto factory = context->GetValueFactory();
+  Orv::IChannel* channel = context.GetChannel();
+  const auto factory = context.GetValueFactory();
   if (!inverse || channel == nullptr || !factory) return report.Fail(kInternalError);
 
   InvertFrameInPlace(*inverse, *channel, *factory);

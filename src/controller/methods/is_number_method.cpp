@@ -5,17 +5,12 @@
 
 namespace Velkor::OrvTessan {
 
-bool IsNumberMethod::GetReturnType(Orv::IExecutionContext* context, SmartPointer<Orv::INCType>& type) {
-  return BasicReturnType(context, Orv::BasicType::Bool, type);
-}
-
-bool IsNumberMethod::Evaluate(Orv::IExecutionContext* context, Arguments arguments,
-                              SmartPointer<Orv::INCObject>& result, std::uint32_t& status, Orv::String& message) {
-  Report report(status, message);
+bool IsNumberMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
+                              SmartPointer<Orv::INCObject>& result, Report& report) {
   Orv::String text;
   if (!FetchString(arguments, 0, text, report)) return false;
   double number = 0.0;
-  return SetMethodResult(MakeBoolValue(*context, ParseNumber(text, number)), result, report);
+  return SetMethodResult(MakeBoolValue(context, ParseNumber(text, number)), result, report);
 }
 
 }  // namespace Velkor::OrvTessan

@@ -18,16 +18,11 @@ bool IsDeclared(Orv::IVariableScope& scope, const Orv::String& name, std::initia
 
 }  // namespace
 
-bool IsVarMethod::GetReturnType(Orv::IExecutionContext* context, SmartPointer<Orv::INCType>& type) {
-  return BasicReturnType(context, Orv::BasicType::Bool, type);
-}
-
-bool IsVarMethod::Evaluate(Orv::IExecutionContext* context, Arguments arguments, SmartPointer<Orv::INCObject>& result,
-                           std::uint32_t& status, Orv::String& message) {
-  Report report(status, message);
+bool IsVarMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
+                           SmartPointer<Orv::INCObject>& result, Report& report) {
   Orv::String name;
   if (!FetchString(arguments, 0, name, report)) return false;
-  Orv::IVariableScope* scope = context->GetVariableScope();
+  Orv::IVariableScope* scope = context.GetVariableScope();
   if (scope == nullptr) return report.FailQuietly();
 
   using Scope = Orv::IVariableScope;
@@ -38,7 +33,7 @@ bool IsVarMethod::Evaluate(Orv::IExecutionContext* context, Arguments arguments,
                        {&Scope::CheckScalarVariable, &Scope::CheckArrayVariable, &Scope::CheckStructVariable,
                         &Scope::CheckOtherVariable})
           : IsDeclared(*scope, name.substr(0, bracket), {&Scope::CheckArrayVariable, &Scope::CheckStructVariable});
-  return SetMethodResult(MakeBoolValue(*context, declared), result, report);
+  return SetMethodResult(MakeBoolValue(context, declared), result, report);
 }
 
 }  // namespace Velkor::OrvTessan

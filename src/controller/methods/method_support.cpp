@@ -19,11 +19,6 @@ bool RegisteredReturnType(Orv::IExecutionContext* context, const char* typeName,
   return registry != nullptr && registry->FindType(typeName, type) == Orv::ORV_SUCCESS;
 }
 
-bool NoReturnType(SmartPointer<Orv::INCType>& type) {
-  type.reset();
-  return true;
-}
-
 SmartPointer<Orv::INCStruct> NewStructValue(Orv::IExecutionContext& context, const char* typeName) {
   SmartPointer<Orv::INCType> type;
   Orv::ITypeRegistry* registry = context.GetTypeRegistry();

@@ -10,8 +10,6 @@ namespace Velkor::OrvTessan {
 bool BasicReturnType(Orv::IExecutionContext* context, std::int32_t typeCode, SmartPointer<Orv::INCType>& type);
 // A structure type asked from the type registry; true when it is registered.
 bool RegisteredReturnType(Orv::IExecutionContext* context, const char* typeName, SmartPointer<Orv::INCType>& type);
-// No type: the method has no value.
-bool NoReturnType(SmartPointer<Orv::INCType>& type);
 
 // A new value of a registered structure type (its default value); null when
 // the type is missing, is no structure type or refuses to make a value.

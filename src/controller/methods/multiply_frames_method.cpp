@@ -17,16 +17,11 @@ constexpr std::int32_t kCountWithAxes = 5;
 
 }  // namespace
 
-bool MultiplyFramesMethod::GetReturnType(Orv::IExecutionContext* context, SmartPointer<Orv::INCType>& type) {
-  return RegisteredReturnType(context, kFrameTypeName, type);
-}
-
-bool MultiplyFramesMethod::Evaluate(Orv::IExecutionContext* context, Arguments arguments,
-                                    SmartPointer<Orv::INCObject>& result, std::uint32_t& status, Orv::String& message) {
-  Report report(status, message);
-  const auto product = NewStructValue(*context, kFrameTypeName);
-  Orv::IChannel* channel = context->GetChannel();
-  const auto factory = context->GetValueFactory();
+bool MultiplyFramesMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
+                                    SmartPointer<Orv::INCObject>& result, Report& report) {
+  const auto product = NewStructValue(context, kFrameTypeName);
+  Orv::IChannel* channel = context.GetChannel();
+  const auto factory = context.GetValueFactory();
   if (!product || channel == nullptr || !factory) return report.FailQuietly();
 
   const auto first = FetchStructArgument(arguments, 0, report);

@@ -6,18 +6,13 @@
 
 namespace Velkor::OrvTessan {
 
-bool NumberMethod::GetReturnType(Orv::IExecutionContext* context, SmartPointer<Orv::INCType>& type) {
-  return BasicReturnType(context, Orv::BasicType::Real, type);
-}
-
-bool NumberMethod::Evaluate(Orv::IExecutionContext* context, Arguments arguments, SmartPointer<Orv::INCObject>& result,
-                            std::uint32_t& status, Orv::String& message) {
-  Report report(status, message);
+bool NumberMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
+                            SmartPointer<Orv::INCObject>& result, Report& report) {
   Orv::String text;
   if (!FetchString(arguments, 0, text, report)) return false;
   double number = 0.0;
   if (!ParseNumber(text, number)) return report.Fail(kWrongArgumentType);
-  return SetMethodResult(MakeRealValue(*context, number), result, report);
+  return SetMethodResult(MakeRealValue(context, number), result, report);
 }
 
 }  // namespace Velkor::OrvTessan

@@ -4,12 +4,8 @@
 
 namespace Velkor::OrvTessan {
 
-bool ResetControllerStateMethod::GetReturnType(Orv::IExecutionContext*, SmartPointer<Orv::INCType>& type) {
-  return NoReturnType(type);
-}
-
-bool ResetControllerStateMethod::Evaluate(Orv::IExecutionContext*, Arguments, SmartPointer<Orv::INCObject>& result,
-                                          std::uint32_t&, Orv::String&) {
+bool ResetControllerStateMethod::Evaluate(Orv::IExecutionContext&, const Arguments&,
+                                          SmartPointer<Orv::INCObject>& result, Report&) {
   result.reset();
   return true;
 }

@@ -9,20 +9,15 @@
 
 namespace Velkor::OrvTessan {
 
-bool TruncMethod::GetReturnType(Orv::IExecutionContext* context, SmartPointer<Orv::INCType>& type) {
-  return BasicReturnType(context, Orv::BasicType::Int, type);
-}
-
-bool TruncMethod::Evaluate(Orv::IExecutionContext* context, Arguments arguments, SmartPointer<Orv::INCObject>& result,
-                           std::uint32_t& status, Orv::String& message) {
-  Report report(status, message);
+bool TruncMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
+                           SmartPointer<Orv::INCObject>& result, Report& report) {
   double number = 0.0;
   if (!FetchReal(arguments, 0, number, report)) return false;
   const double truncated = std::trunc(number);
   using Limits = std::numeric_limits<std::int32_t>;
   // Written so that NaN fails the test too.
   if (!(truncated >= Limits::min() && truncated <= Limits::max())) return report.Fail(kWrongArgumentType);
-  return SetMethodResult(MakeIntValue(*context, static_cast<std::int32_t>(truncated)), result, report);
+  return SetMethodResult(MakeIntValue(context, static_cast<std::int32_t>(truncated)), result, report);
 }
 
 }  // namespace Velkor::OrvTessan
