@@ -119,7 +119,7 @@ using namespace Velkor::OrvTessan;
 %left B_AND_OP
 %precedence B_NOT_OP
 
-%type <text> macroName variableName axisName varOp syncID interruptRoutine
+%type <text> macroName variableName axisName varOp syncID interruptRoutine subprogramName
 %type <integer> intValue declGlobal gotoCall signedIntValue liftfastOp argumentTypeArrayDim
 %type <real> floatValue
 %type <address> addressConstant addressAssignment addressExprAssignment
@@ -513,10 +513,14 @@ msgStmt
  * TRAILON/TRAILOF, argument lists, RET.
  */
 
+subprogramName
+  : SI_ID
+  | FIX_ADDRESS STRING_VALUE                       { $$ = NumberedSubprogramName(session, $1, $2); }
+  ;
+
 subProgDeclaration
-  : EXTERN_OP SI_ID '(' argumentTypeList ')'       { TRY(ExternDeclaration(session, $2, $4)); }
-  | EXTERN_OP FIX_ADDRESS STRING_VALUE '(' argumentTypeList ')'
-                                                   { TRY(NumberedExternDeclaration(session, $2, $3, $5)); }
+  : EXTERN_OP subprogramName '(' argumentTypeList ')'
+                                                   { TRY(ExternDeclaration(session, $2, $4)); }
   ;
 
 argumentTypeList
@@ -537,11 +541,9 @@ argumentTypeArrayDim
   ;
 
 subProgHeader
-  : PROC_OP SI_ID                                  { TRY(ProcedureHeader(session, $2, nullptr)); }
-  | PROC_OP SI_ID '(' subProgParamList ')'         { TRY(ProcedureHeader(session, $2, $4)); }
-  | PROC_OP FIX_ADDRESS STRING_VALUE               { TRY(NumberedProcedureHeader(session, $2, $3, nullptr)); }
-  | PROC_OP FIX_ADDRESS STRING_VALUE '(' subProgParamList ')'
-                                                   { TRY(NumberedProcedureHeader(session, $2, $3, $5)); }
+  : PROC_OP subprogramName                         { TRY(ProcedureHeader(session, $2, nullptr)); }
+  | PROC_OP subprogramName '(' subProgParamList ')'
+                                                   { TRY(ProcedureHeader(session, $2, $4)); }
   ;
 
 subProgParamList
@@ -565,9 +567,7 @@ callSubProgStmt
   | CALL_OP expression BLOCK_OP expression TO_OP expression
                                                    { TRY(CallBlock(session, $2, $4, $6)); }
   | CALL_OP BLOCK_OP expression TO_OP expression   { TRY(CallBlock(session, nullptr, $3, $5)); }
-  | MCALL_OP SI_ID subProgArguments                { TRY(ModalCall(session, $2, $3)); }
-  | MCALL_OP FIX_ADDRESS STRING_VALUE subProgArguments
-                                                   { TRY(NumberedModalCall(session, $2, $3, $4)); }
+  | MCALL_OP subprogramName subProgArguments       { TRY(ModalCall(session, $2, $3)); }
   | MCALL_OP                                       { TRY(EndModalCall(session)); }
   | trailStmt
   ;

@@ -6,7 +6,6 @@
 
 #include "parser/actions/action_support.h"
 #include "parser/actions/statement_support.h"
-#include "parser/actions/subprogram_actions.h"
 #include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
@@ -21,12 +20,6 @@ void AppendCall(ParseSession& session, std::string_view command, const Expressio
   const SmartPointer<Orv::ArgumentExpressionList> list = arguments ? arguments : NewArgumentList();
   list->RegisterMapArgument("Value", callee.get());
   AppendCommand(session, command, list.get(), 1);
-}
-
-bool ModalCallOf(ParseSession& session, std::string_view name, Orv::ArgumentExpressionList* arguments) {
-  AdaptCallArguments(session, name, arguments);
-  AppendCall(session, "MCALL", StringConstant(session, name), arguments);
-  return true;
 }
 
 }  // namespace
@@ -89,14 +82,10 @@ bool CallBlock(ParseSession& session, Expr* name, Expr* startLabel, Expr* endLab
 }
 
 bool ModalCall(ParseSession& session, const char* name, Orv::ArgumentExpressionList* arguments) {
-  return ModalCallOf(session, name, arguments);
-}
-
-bool NumberedModalCall(ParseSession& session, const AddressWord& address, const char* number,
-                       Orv::ArgumentExpressionList* arguments) {
-  std::string name;
-  if (!NumberedSubprogramName(address, number, name)) return Refuse(session);
-  return ModalCallOf(session, name, arguments);
+  if (name == nullptr) return Refuse(session);
+  AdaptCallArguments(session, name, arguments);
+  AppendCall(session, "MCALL", StringConstant(session, name), arguments);
+  return true;
 }
 
 bool EndModalCall(ParseSession& session) {

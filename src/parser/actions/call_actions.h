@@ -11,9 +11,9 @@ namespace Velkor::OrvTessan {
 bool CallByName(ParseSession& session, const char* name, Orv::ArgumentExpressionList* arguments);
 bool Call(ParseSession& session, Expr* name, Orv::ArgumentExpressionList* arguments);
 bool CallBlock(ParseSession& session, Expr* name, Expr* startLabel, Expr* endLabel);
+// MCALL of a subprogram; a null name (a numbered one with a letter but L) is
+// refused.
 bool ModalCall(ParseSession& session, const char* name, Orv::ArgumentExpressionList* arguments);
-bool NumberedModalCall(ParseSession& session, const AddressWord& address, const char* number,
-                       Orv::ArgumentExpressionList* arguments);
 bool EndModalCall(ParseSession& session);
 bool TrailOn(ParseSession& session, Expr* leadingAxis, Expr* coupledAxis, Expr* transmission);
 bool TrailOff(ParseSession& session, Expr* leadingAxis, Expr* coupledAxis);

@@ -1,6 +1,9 @@
 // Subprogram declarations (EXTERN) and headers (PROC).
 #include "parser/actions/subprogram_actions.h"
 
+#include <string>
+#include <string_view>
+
 #include "parser/actions/action_support.h"
 #include "parser/actions/declaration_actions.h"
 #include "parser/actions/statement_support.h"
@@ -30,37 +33,19 @@ void DeclareSubprogram(ParseSession& session, std::string_view name, const Orv::
   }
 }
 
-bool Extern(ParseSession& session, std::string_view name, Orv::ArgumentExpressionList* parameterModes) {
+}  // namespace
+
+const char* NumberedSubprogramName(ParseSession& session, const AddressWord& address, const char* number) {
+  if (std::string_view(address.name) != "L") return nullptr;
+  return session.arena().Keep(std::string("L").append(number));
+}
+
+bool ExternDeclaration(ParseSession& session, const char* name, Orv::ArgumentExpressionList* parameterModes) {
+  if (name == nullptr) return Refuse(session);
   parameterModes->RegisterMapArgument("Value", StringConstant(session, name).get());
   DeclareSubprogram(session, name, *parameterModes);
   AppendCommand(session, "EXTERN", parameterModes, 1);
   return true;
-}
-
-bool Procedure(ParseSession& session, std::string_view name, Orv::ArgumentExpressionList* parameters) {
-  const SmartPointer<Orv::ArgumentExpressionList> arguments = parameters ? parameters : NewArgumentList();
-  arguments->RegisterMapArgument("Value", StringConstant(session, name).get());
-  AppendCommand(session, "PROC", arguments.get(), 1);
-  return true;
-}
-
-}  // namespace
-
-bool NumberedSubprogramName(const AddressWord& address, const char* number, std::string& name) {
-  if (std::string_view(address.name) != "L") return false;
-  name = std::string("L").append(number);
-  return true;
-}
-
-bool ExternDeclaration(ParseSession& session, const char* name, Orv::ArgumentExpressionList* parameterModes) {
-  return Extern(session, name, parameterModes);
-}
-
-bool NumberedExternDeclaration(ParseSession& session, const AddressWord& address, const char* number,
-                               Orv::ArgumentExpressionList* parameterModes) {
-  std::string name;
-  if (!NumberedSubprogramName(address, number, name)) return Refuse(session);
-  return Extern(session, name, parameterModes);
 }
 
 bool PassingModeText(ParseSession& session, Expr*& result, const char* mode) {
@@ -69,14 +54,11 @@ bool PassingModeText(ParseSession& session, Expr*& result, const char* mode) {
 }
 
 bool ProcedureHeader(ParseSession& session, const char* name, Orv::ArgumentExpressionList* parameters) {
-  return Procedure(session, name, parameters);
-}
-
-bool NumberedProcedureHeader(ParseSession& session, const AddressWord& address, const char* number,
-                             Orv::ArgumentExpressionList* parameters) {
-  std::string name;
-  if (!NumberedSubprogramName(address, number, name)) return Refuse(session);
-  return Procedure(session, name, parameters);
+  if (name == nullptr) return Refuse(session);
+  const SmartPointer<Orv::ArgumentExpressionList> arguments = parameters ? parameters : NewArgumentList();
+  arguments->RegisterMapArgument("Value", StringConstant(session, name).get());
+  AppendCommand(session, "PROC", arguments.get(), 1);
+  return true;
 }
 
 // Parameters are local variables of the subprogram; their passing mode and

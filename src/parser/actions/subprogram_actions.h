@@ -2,8 +2,6 @@
 // passing modes of their parameters.
 #pragma once
 
-#include <string>
-
 #include "parser/parse_session.h"
 
 namespace Velkor::OrvTessan {
@@ -12,19 +10,15 @@ namespace Velkor::OrvTessan {
 inline constexpr const char* kPassByValue = "PARAMETER_CALL_BY_VALUE";
 inline constexpr const char* kPassByReference = "PARAMETER_CALL_BY_REFERENCE";
 
+// The name of a numbered subprogram, "L" followed by its number; null for
+// any address letter but L. EXTERN, PROC and MCALL refuse a null name.
+const char* NumberedSubprogramName(ParseSession& session, const AddressWord& address, const char* number);
+
 bool ExternDeclaration(ParseSession& session, const char* name, Orv::ArgumentExpressionList* parameterModes);
-bool NumberedExternDeclaration(ParseSession& session, const AddressWord& address, const char* number,
-                               Orv::ArgumentExpressionList* parameterModes);
 bool PassingModeText(ParseSession& session, Expr*& result, const char* mode);
 
 bool ProcedureHeader(ParseSession& session, const char* name, Orv::ArgumentExpressionList* parameters);
-bool NumberedProcedureHeader(ParseSession& session, const AddressWord& address, const char* number,
-                             Orv::ArgumentExpressionList* parameters);
 bool ParameterDeclaration(ParseSession& session, Expr*& result, std::int32_t typeCode, const char* name,
                           std::int32_t isArray);
-
-// The name of a numbered subprogram, "L" followed by its number; false for
-// any address letter but L.
-bool NumberedSubprogramName(const AddressWord& address, const char* number, std::string& name);
 
 }  // namespace Velkor::OrvTessan
