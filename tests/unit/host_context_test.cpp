@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "host_constants.h"
 #include "orvref/live_objects.h"
 #include "orvref/parse_context.h"
 #include "trace/trace_forms.h"
@@ -53,7 +54,7 @@ class FakeMethods final : public Orv::IMethodMapper {
   SmartPointer<Orv::ArgumentTable> lastArguments;
 };
 
-class HostContext : public ::testing::Test {
+class HostContext : public ::testing::Test, protected HostConstants {
  protected:
   HostContext() {
     SmartPointer<Orv::INCBasicType> text;
@@ -74,26 +75,8 @@ class HostContext : public ::testing::Test {
     EXPECT_EQ(LiveObjectCount(), startCount_);
   }
 
-  Expression Constant(SmartPointer<Orv::INCValue> value) {
-    Expression result;
-    expressions_->CreateConstantExpression(value.get(), result);
-    return result;
-  }
-  Expression Int(std::int32_t v) {
-    SmartPointer<Orv::INCValue> value;
-    values_->CreateIntValue(v, value);
-    return Constant(value);
-  }
-  Expression Real(double v) {
-    SmartPointer<Orv::INCValue> value;
-    values_->CreateRealValue(v, value);
-    return Constant(value);
-  }
-  Expression Text(const char* v) {
-    SmartPointer<Orv::INCValue> value;
-    values_->CreateStringValue(v, value);
-    return Constant(value);
-  }
+  Orv::IExecutionContext& FactoryContext() override { return *context_; }
+
   Expression Binary(const Expression& a, const Expression& b, std::int32_t op) {
     Expression result;
     expressions_->CreateBinaryExpression(AsValue(a), AsValue(b), op, result);

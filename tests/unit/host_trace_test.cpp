@@ -3,6 +3,7 @@
 // printed only on change, and declarations entered into the scope at once.
 #include <gtest/gtest.h>
 
+#include "host_constants.h"
 #include "orvref/live_objects.h"
 #include "orvref/parse_context.h"
 #include "trace/trace_forms.h"
@@ -16,7 +17,7 @@ using Orv::SmartPointer;
 using Expression = SmartPointer<INCObjectExpression>;
 namespace Code = Orv::BasicType;
 
-class HostTrace : public ::testing::Test {
+class HostTrace : public ::testing::Test, protected HostConstants {
  protected:
   HostTrace() {
     // A stand-in for the controller's FRAME: one array member "TR".
@@ -36,26 +37,8 @@ class HostTrace : public ::testing::Test {
     component_.reset();
   }
 
-  Expression Constant(SmartPointer<Orv::INCValue> value) {
-    Expression result;
-    EXPECT_EQ(expressions_->CreateConstantExpression(value.get(), result), Orv::ORV_SUCCESS);
-    return result;
-  }
-  Expression Int(std::int32_t v) {
-    SmartPointer<Orv::INCValue> value;
-    values_->CreateIntValue(v, value);
-    return Constant(value);
-  }
-  Expression Real(double v) {
-    SmartPointer<Orv::INCValue> value;
-    values_->CreateRealValue(v, value);
-    return Constant(value);
-  }
-  Expression Text(const char* v) {
-    SmartPointer<Orv::INCValue> value;
-    values_->CreateStringValue(v, value);
-    return Constant(value);
-  }
+  Orv::IExecutionContext& FactoryContext() override { return context_; }
+
   Expression Variable(const char* name) {
     Expression result;
     expressions_->CreateVariableExpression(name, result);
