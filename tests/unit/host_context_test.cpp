@@ -10,6 +10,7 @@
 #include "orvref/live_objects.h"
 #include "orvref/parse_context.h"
 #include "trace/trace_forms.h"
+#include "values/basic_type.h"
 
 namespace Velkor::OrvReference {
 namespace {
@@ -170,10 +171,20 @@ TEST_F(HostContext, ResultTypesFollowOperandsAndNames) {
   EXPECT_NE(frame->GetType(code), Orv::ORV_SUCCESS);
   ASSERT_EQ(frame->GetResultType(type), Orv::ORV_SUCCESS);
   EXPECT_EQ(type.get(), axis_.get());
-  for (const Expression& unknown : {Method("Unknown", {}), Method("ResetControllerState", {})}) {
-    EXPECT_NE(unknown->GetType(code), Orv::ORV_SUCCESS);
-    EXPECT_NE(unknown->GetResultType(type), Orv::ORV_SUCCESS);
+  for (const Expression& unknown :
+       {Method("Unknown", {}), Method("ResetControllerState", {}), Binary(Text("a"), Int(1), 2)}) {
+    EXPECT_NE(unknown->GetType(code), Orv::ORV_SUCCESS) << ExpressionText(unknown.get());
+    EXPECT_NE(unknown->GetResultType(type), Orv::ORV_SUCCESS) << ExpressionText(unknown.get());
   }
+
+  // A basic result is a basic type of its code, the same object each time.
+  const Expression sum = Binary(Int(1), Real(2), 0);
+  SmartPointer<Orv::INCType> again;
+  ASSERT_EQ(sum->GetResultType(type), Orv::ORV_SUCCESS);
+  ASSERT_EQ(sum->GetResultType(again), Orv::ORV_SUCCESS);
+  EXPECT_EQ(type.get(), again.get());
+  ASSERT_TRUE(BasicTypeCode(type.get(), code));
+  EXPECT_EQ(code, Code::Real);
 }
 
 TEST_F(HostContext, KnowsHostFunctionsAndTheMappersMethodsCaseSensitively) {

@@ -135,6 +135,23 @@ TEST_F(HostTrace, ArgumentListsShowListAndNamedArguments) {
   EXPECT_EQ(ArgumentsText(list.get()), R"([1, _] {Value="N10", Flag=""})");
 }
 
+TEST_F(HostTrace, ObjectsThatAreNoNodesPrintTheirKind) {
+  SmartPointer<Orv::INCValue> number;
+  values_->CreateIntValue(1, number);
+  const SmartPointer<Orv::INCObject> matrix(new Orv::NCMCLMatrix(Orv::Matrix()));
+  context_.scope().DeclareArray("ARR", component_.get());
+  SmartPointer<Orv::INCArray> array;
+  ASSERT_EQ(context_.scope().GetArrayVariable("ARR", array), Orv::ORV_SUCCESS);
+  SmartPointer<Orv::INCStruct> structure;
+  ASSERT_EQ(context_.scope().GetStructVariable("F", structure), Orv::ORV_SUCCESS);
+
+  EXPECT_EQ(ExpressionText(number.get()), "OBJECT");
+  EXPECT_EQ(ExpressionText(matrix.get()), "MATRIX");
+  EXPECT_EQ(ExpressionText(array.get()), "ARRAY");
+  EXPECT_EQ(ExpressionText(structure.get()), "STRUCT");
+  EXPECT_EQ(ExpressionText(nullptr), "_");
+}
+
 TEST_F(HostTrace, EveryCallIsRecordedAsItsLine) {
   const SmartPointer<Orv::ArgumentExpressionList> list(new Orv::ArgumentExpressionList());
   list->RegisterMapArgument("Value", Text("N10").get());
@@ -178,6 +195,14 @@ TEST_F(HostTrace, EveryCallIsRecordedAsItsLine) {
             "PARAMETER-MODE SUB1 2\n");
   EXPECT_EQ(recorder_.items()[6].kind, RecordingParseContext::ItemKind::kAssignment);
   EXPECT_EQ(recorder_.items()[6].value.get(), one.get());
+  EXPECT_EQ(recorder_.Line(recorder_.items()[6]), "ASSIGN (var R) 1");
+  EXPECT_EQ(recorder_.Line(recorder_.items().back()), "PARAMETER-MODE SUB1 2");
+
+  // A new block starts an empty trace.
+  recorder_.BeginBlock();
+  recorder_.AddLabel("N20");
+  EXPECT_EQ(recorder_.Trace(), "LABEL N20\n");
+  EXPECT_EQ(recorder_.Line(recorder_.items().front()), "LABEL N20");
 }
 
 TEST_F(HostTrace, TheSyncModeIsPrintedOnlyWhenItChanges) {

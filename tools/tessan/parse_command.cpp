@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "commands.h"
+#include "orvref/text_forms.h"
 
 namespace Velkor::Tessan {
 namespace {
@@ -32,13 +33,19 @@ void WarnOfUndeclaredSubprograms(const std::vector<Orv::String>& names, const st
   }
 }
 
-// Parses one block and prints its trace; false when it failed.
-bool ParseBlock(Session& session, const Orv::String& block, std::int32_t lineNumber, const std::string& file) {
+// Parses one block and prints its trace, built in `output`; false when it
+// failed.
+bool ParseBlock(Session& session, const Orv::String& block, std::int32_t lineNumber, const std::string& file,
+                std::string& output) {
   OrvReference::RecordingParseContext& recorder = session.recorder();
   recorder.BeginBlock();
   ParserMessage message;
   const Orv::TResult result = session.parser().ParseBlock(block, &recorder, &message.kind, &message.text);
-  std::string output = "@" + std::to_string(lineNumber) + ' ' + std::string(block.data(), block.size()) + '\n';
+  output = '@';
+  OrvReference::AppendInteger(lineNumber, output);
+  output += ' ';
+  output.append(block.data(), block.size());
+  output += '\n';
   output += recorder.Trace();
   if (result != Orv::ORV_SUCCESS) output += "ERROR " + message.Fields() + '\n';
   Write(output);
@@ -69,13 +76,14 @@ int RunParse(Session& session, const std::vector<std::string>& files) {
     }
   }
   bool allParsed = true;
+  std::string output;
   for (const auto& program : programs) {
     Orv::String block;
     for (std::int32_t index = 0;; ++index) {
       ProgramFile::Read read = program->ReadLine(index, block);
       if (read == ProgramFile::Read::kEnd) break;
       if (read == ProgramFile::Read::kLine) {
-        allParsed = ParseBlock(session, block, index + 1, program->name()) && allParsed;
+        allParsed = ParseBlock(session, block, index + 1, program->name(), output) && allParsed;
       } else if (read == ProgramFile::Read::kTooLong) {
         read = RefuseOverLongBlock(*program, index);
         allParsed = false;

@@ -6,6 +6,7 @@
 #include <orv/context.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "orvref/discarding_parse_context.h"
@@ -37,8 +38,9 @@ class RecordingParseContext final : public Orv::IParseContext, private Subprogra
 
   struct Item {
     ItemKind kind;
-    // The item's line of the block trace, without a line ending.
-    std::string line;
+    // Where the item's line lies in Trace(), without its line feed.
+    std::size_t lineStart;
+    std::size_t lineLength;
     // Of assignments: what is assigned to, and the value.
     Orv::SmartPointer<Orv::INCObjectExpression> target;
     Orv::SmartPointer<Orv::INCObjectExpression> value;
@@ -55,8 +57,12 @@ class RecordingParseContext final : public Orv::IParseContext, private Subprogra
   // record of undeclared subprograms emptied.
   void BeginBlock();
   const std::vector<Item>& items() const { return items_; }
-  // The item lines, each ended by a line feed.
-  std::string Trace() const;
+  // The item lines of the block, each ended by a line feed.
+  const std::string& Trace() const { return trace_; }
+  // One item's line of the block trace, without a line ending.
+  std::string_view Line(const Item& item) const {
+    return std::string_view(trace_).substr(item.lineStart, item.lineLength);
+  }
 
   Orv::IExecutionContext* GetExecutionContext() override { return &context_; }
   // Records the mode only when it changes.
@@ -94,16 +100,19 @@ class RecordingParseContext final : public Orv::IParseContext, private Subprogra
   void SubprogramDeclared(const Orv::String& name) override;
   void ParameterModeAdded(const Orv::String& name, std::int32_t mode) override;
 
-  void Record(ItemKind kind, std::string line, Orv::INCObjectExpression* target = nullptr,
-              Orv::INCObjectExpression* value = nullptr);
-  // The declaration's line: the declared name when the name expression is a
-  // constant text, else the expression.
-  std::string DeclarationLine(Orv::INCExpression* nameExpression, const std::string& type, std::int32_t scope) const;
+  // Appends the item's line to the trace: the tag and the fields, each
+  // after a blank.
+  template <class... Fields>
+  void Record(ItemKind kind, const char* tag, const Fields&... fields);
+  // Records an assignment together with its target and value.
+  void RecordAssignment(ItemKind kind, const char* tag, Orv::INCObjectExpression* target,
+                        Orv::INCObjectExpression* value);
 
   ExecutionContext& context_;
   // Whether a call is refused and what enters the scope.
   DiscardingParseContext decisions_;
   std::vector<Item> items_;
+  std::string trace_;
 };
 
 }  // namespace Velkor::OrvReference

@@ -21,4 +21,11 @@ std::string QuotedText(std::string_view text, char quote);
 // "_" for none.
 std::string ExpressionText(const Orv::INCObject* expression);
 
+// The same forms appended to `out`, for texts built in one buffer.
+void AppendRealText(double value, std::string& out);
+void AppendQuotedText(std::string_view text, char quote, std::string& out);
+void AppendExpressionText(const Orv::INCObject* expression, std::string& out);
+// A decimal number, `-` for negatives.
+void AppendInteger(std::int64_t value, std::string& out);
+
 }  // namespace Velkor::OrvReference

@@ -7,28 +7,33 @@ namespace Velkor::OrvReference {
 namespace BasicCode = Orv::BasicType;
 
 ConstantNode::ConstantNode(SmartPointer<BasicValue> value)
-    : ValueNode(BasicResultType(true, value->code())), value_(std::move(value)) {}
+    : ValueNode(BasicResult(value->code())), value_(std::move(value)) {}
 
 void ConstantNode::Render(std::string& out) const {
   const BasicValue::Payload& payload = value_->payload();
   switch (value_->code()) {
+    case BasicCode::Bool:
+      out += std::get<bool>(payload) ? "TRUE" : "FALSE";
+      break;
     case BasicCode::Char:
-      out += QuotedText(std::string_view(&std::get<char>(payload), 1), '\'');
+      AppendQuotedText(std::string_view(&std::get<char>(payload), 1), '\'', out);
+      break;
+    case BasicCode::Int:
+      AppendInteger(std::get<std::int32_t>(payload), out);
+      break;
+    case BasicCode::Real3:
+    case BasicCode::Real:
+      AppendRealText(std::get<double>(payload), out);
       break;
     case BasicCode::String: {
       const Orv::String& text = std::get<Orv::String>(payload);
-      out += QuotedText(std::string_view(text.data(), text.size()), '"');
+      AppendQuotedText(std::string_view(text.data(), text.size()), '"', out);
       break;
     }
     case BasicCode::Object:
       out += '&';
       RenderObject(std::get<SmartPointer<Orv::INCObject>>(payload).get(), out);
       break;
-    default: {
-      Orv::String text;
-      value_->GetString(text);
-      out.append(text.data(), text.size());
-    }
   }
 }
 

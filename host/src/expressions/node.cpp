@@ -2,9 +2,38 @@
 
 #include <orv/matrix.h>
 
-namespace Velkor::OrvReference {
+#include <typeinfo>
 
+#include "expressions/constant_node.h"
+#include "expressions/element_nodes.h"
+#include "expressions/operator_nodes.h"
+#include "expressions/variable_nodes.h"
+
+namespace Velkor::OrvReference {
+namespace {
+
+// The node when `object` is exactly one of `Nodes`, told by the identity of
+// its type information; null when it is none of them (or when its type
+// information is another copy of theirs).
+template <class... Nodes>
+const HostNode* OneOf(const Orv::INCObject& object) {
+  const std::type_info* type = &typeid(object);
+  const HostNode* node = nullptr;
+  static_cast<void>(((type == &typeid(Nodes) && (node = static_cast<const Nodes*>(&object))) || ...));
+  return node;
+}
+
+}  // namespace
+
+// A cross cast from INCObject to HostNode walks the class hierarchy and
+// compares type names as strings on the way; the nodes that parsing makes
+// most are recognised first by a pointer comparison.
 const HostNode* AsHostNode(const Orv::INCObject* object) {
+  if (object == nullptr) return nullptr;
+  if (const HostNode* node =
+          OneOf<ConstantNode, ConversionNode, BinaryNode, UnaryNode, ElementNode, ArrayNode, VariableNode>(*object)) {
+    return node;
+  }
   return dynamic_cast<const HostNode*>(object);
 }
 
@@ -40,10 +69,6 @@ bool ComputeBasicValue(Evaluation& evaluation, const Orv::INCObject* node, Smart
   std::string form;
   RenderObject(node, form);
   return evaluation.Fail(form + " has no basic value.");
-}
-
-SmartPointer<Orv::INCType> BasicResultType(bool known, std::int32_t code) {
-  return known ? new BasicType(code) : nullptr;
 }
 
 void RenderEach(const ExpressionList& nodes, std::string& out) {

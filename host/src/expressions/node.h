@@ -5,6 +5,7 @@
 
 #include <orv/expressions.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,35 +38,42 @@ void RenderObject(const Orv::INCObject* object, std::string& out);
 bool ComputeNode(Evaluation& evaluation, const Orv::INCObject* node, SmartPointer<Orv::INCObject>& value);
 // Computes a node that must give a basic value.
 bool ComputeBasicValue(Evaluation& evaluation, const Orv::INCObject* node, SmartPointer<BasicValue>& value);
-// The result of a node of a basic result type; null when the type is not
-// known (an unknown operand type, say).
-SmartPointer<Orv::INCType> BasicResultType(bool known, std::int32_t code);
+// The basic result code of an operator node; none when it is not known (an
+// unknown operand type, say).
+using BasicResult = std::optional<std::int32_t>;
 // Appends " " and each node in turn, `_` for an absent one.
 void RenderEach(const ExpressionList& nodes, std::string& out);
 
 // A node whose result type is `resultType` (null when it has none): GetType
-// answers for basic result types, GetResultType for every known one.
+// answers for basic result types, GetResultType for every known one. The
+// basic code is worked out once; a basic type object is made only when
+// asked for.
 template <class Base>
 class Node : public Base, public HostNode {
  public:
   Orv::TResult GetType(std::int32_t& typeCode) const override {
-    const auto* basic = dynamic_cast<const Orv::INCBasicType*>(resultType_.get());
-    if (basic == nullptr) return 1;
-    typeCode = basic->GetTypeCode();
+    if (!basicCode_) return 1;
+    typeCode = *basicCode_;
     return Orv::ORV_SUCCESS;
   }
 
   Orv::TResult GetResultType(SmartPointer<Orv::INCType>& type) const override {
+    if (!resultType_ && basicCode_) resultType_ = new BasicType(*basicCode_);
     if (!resultType_) return 1;
     type = resultType_;
     return Orv::ORV_SUCCESS;
   }
 
  protected:
-  explicit Node(SmartPointer<Orv::INCType> resultType) : resultType_(std::move(resultType)) {}
+  explicit Node(SmartPointer<Orv::INCType> resultType) : resultType_(std::move(resultType)) {
+    std::int32_t code = 0;
+    if (BasicTypeCode(resultType_.get(), code)) basicCode_ = code;
+  }
+  explicit Node(BasicResult basicCode) : basicCode_(basicCode) {}
 
  private:
-  SmartPointer<Orv::INCType> resultType_;
+  BasicResult basicCode_;
+  mutable SmartPointer<Orv::INCType> resultType_;
 };
 
 // The basic value of a node, computed with the running program of

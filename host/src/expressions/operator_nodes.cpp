@@ -5,24 +5,23 @@
 namespace Velkor::OrvReference {
 namespace {
 
-SmartPointer<Orv::INCType> UnaryResult(const Orv::INCExpression& operand, std::int32_t op) {
+BasicResult UnaryResult(const Orv::INCExpression& operand, std::int32_t op) {
   std::int32_t operandCode = 0, code = 0;
   const bool known = operand.GetType(operandCode) == Orv::ORV_SUCCESS && UnaryResultCode(op, operandCode, code);
-  return BasicResultType(known, code);
+  return known ? BasicResult(code) : std::nullopt;
 }
 
-SmartPointer<Orv::INCType> BinaryResult(const Orv::INCExpression& left, const Orv::INCExpression& right,
-                                        std::int32_t op) {
+BasicResult BinaryResult(const Orv::INCExpression& left, const Orv::INCExpression& right, std::int32_t op) {
   std::int32_t leftCode = 0, rightCode = 0, code = 0;
   const bool known = left.GetType(leftCode) == Orv::ORV_SUCCESS && right.GetType(rightCode) == Orv::ORV_SUCCESS &&
                      BinaryResultCode(op, leftCode, rightCode, code);
-  return BasicResultType(known, code);
+  return known ? BasicResult(code) : std::nullopt;
 }
 
 }  // namespace
 
 ConversionNode::ConversionNode(SmartPointer<Orv::INCExpression> operand, std::int32_t typeCode)
-    : ValueNode(BasicResultType(true, typeCode)), operand_(std::move(operand)), typeCode_(typeCode) {}
+    : ValueNode(BasicResult(typeCode)), operand_(std::move(operand)), typeCode_(typeCode) {}
 
 void ConversionNode::Render(std::string& out) const {
   out += "(conv ";

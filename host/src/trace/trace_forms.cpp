@@ -6,23 +6,33 @@
 namespace Velkor::OrvReference {
 
 std::string ArgumentsText(const Orv::ArgumentExpressionList* arguments) {
-  if (arguments == nullptr) return "-";
-  std::string text = "[";
+  std::string text;
+  AppendArguments(arguments, text);
+  return text;
+}
+
+void AppendArguments(const Orv::ArgumentExpressionList* arguments, std::string& out) {
+  if (arguments == nullptr) {
+    out += '-';
+    return;
+  }
+  out += '[';
   SmartPointer<Orv::INCObjectExpression> argument;
   for (std::int32_t i = 0; i < arguments->GetArgumentListSize(); ++i) {
     arguments->GetListArgument(i, argument);
-    if (i > 0) text += ", ";
-    text += ExpressionText(argument.get());
+    if (i > 0) out += ", ";
+    RenderObject(argument.get(), out);
   }
-  text += "] {";
+  out += "] {";
   Orv::String name;
   for (std::int32_t i = 0; i < arguments->GetMapArgumentCount(); ++i) {
     arguments->GetMapArgument(i, name, argument);
-    if (i > 0) text += ", ";
-    text.append(name.data(), name.size());
-    text += '=' + ExpressionText(argument.get());
+    if (i > 0) out += ", ";
+    out.append(name.data(), name.size());
+    out += '=';
+    RenderObject(argument.get(), out);
   }
-  return text + '}';
+  out += '}';
 }
 
 std::string TypeText(const TypeRegistry& registry, const Orv::INCType* type) {

@@ -14,6 +14,7 @@ namespace Velkor::OrvReference {
 // "-" for no list; otherwise "[a, b] {Name=e, ...}" with "_" for an absent
 // argument.
 std::string ArgumentsText(const Orv::ArgumentExpressionList* arguments);
+void AppendArguments(const Orv::ArgumentExpressionList* arguments, std::string& out);
 
 // A basic type by its name, a registered type by its registered name, an
 // array as ARRAY(<element>,<size>[,<size>]), no type as "?", and any other
