@@ -1,16 +1,18 @@
 #include "command_line.h"
 
-#include <cstring>
-#include <map>
+#include <orv/string_util.h>
+
+#include <charconv>
 #include <string_view>
 
 namespace Velkor::Tessan {
 
 const char kUsage[] =
     "usage: tessan parse [OPTIONS] [FILE...]\n"
+    "       tessan check [OPTIONS] [FILE...]\n"
     "       tessan expr [OPTIONS] TEXT\n"
     "       tessan eval [OPTIONS] TEXT\n"
-    "       tessan --help\n"
+    "       tessan --help | --version\n"
     "\n"
     "Loads the controller plug-in and drives it against the reference host.\n"
     "\n"
@@ -18,33 +20,77 @@ const char kUsage[] =
     "  parse   parses each line of each FILE (standard input when there is none,\n"
     "          or for -) as one block and prints the block trace: a header\n"
     "          '@<line> <text>', one line per item the plug-in delivered, and\n"
-    "          'ERROR <kind> <message>' for a block that failed. A call that passes\n"
-    "          arguments to a subprogram without EXTERN is reported on standard error.\n"
+    "          'ERROR <kind> <message>' for a block that failed. Several files are\n"
+    "          one program, each announced by a line '@FILE <name>'. Diagnostics\n"
+    "          go to standard error as 'FILE:LINE: error: MESSAGE' (and 'warning:'\n"
+    "          for a call that passes arguments to a subprogram without EXTERN).\n"
+    "  check   parses like parse but prints nothing but the diagnostics and a\n"
+    "          closing summary 'N blocks, E errors, W warnings', on standard error.\n"
     "  expr    parses TEXT as one expression and prints 'EXPR <expression>', or\n"
     "          'ERROR <kind> <message>' when it fails.\n"
     "  eval    parses TEXT as one expression, evaluates it in the reference host\n"
     "          and prints its value, or 'ERROR <message>' when that fails.\n"
     "\n"
-    "options (between the command and its operands):\n"
-    "  --plugin PATH       the plug-in to load (default: libtessan.so next to tessan)\n"
+    "options (anywhere before --):\n"
+    "  --plugin PATH       the plug-in to load (default: libtessan.so next to tessan,\n"
+    "                      or where it is installed)\n"
     "  --axes NAME,...     the channel's axes, indexed from 0 (default: X,Y,Z,A,B,C)\n"
     "  --geo NAME,...      the channel's geometry axes, at most three (default: X,Y,Z)\n"
-    "  --set NAME=VALUE    declares one more scalar variable with that value: TRUE or\n"
-    "                      FALSE gives a BOOL, an integer an INT, a number with a point\n"
-    "                      or an exponent a REAL, a text in double quotes a STRING;\n"
-    "                      may be repeated\n"
-    "  --help              shows this text\n"
-    "  --                  ends the options (for a TEXT that begins with -)\n"
+    "  --set NAME=VALUE    declares one more scalar variable (NAME upper-cased) with\n"
+    "                      that value: TRUE or FALSE gives a BOOL, an integer an INT,\n"
+    "                      a number with a point or an exponent a REAL, a text in\n"
+    "                      double quotes a STRING; may be repeated\n"
+    "  --format text|json  text (the default) or JSON Lines: one object per block,\n"
+    "                      expression or diagnosed block\n"
+    "  -q, --quiet         check: no closing summary\n"
+    "  -j, --jobs N        check: each file as its own program, N processes at a time\n"
+    "  -h, --help          shows this text\n"
+    "  --version           shows the version\n"
+    "  --                  ends the options (for a TEXT or FILE that begins with -)\n"
     "\n"
     "exit status: 0 when everything parsed (and evaluated), 1 when something did\n"
-    "not, 2 for a usage or input error.\n";
+    "not, 2 for a usage error, a file that cannot be read or output that cannot\n"
+    "be written.\n";
 
 namespace {
 
 using Command = CommandLine::Command;
 
-const std::map<std::string_view, Command> kCommands = {
-    {"parse", Command::kParse}, {"expr", Command::kExpr}, {"eval", Command::kEval}};
+enum class Operands { kFiles, kOneText };
+
+struct CommandSpec {
+  std::string_view name;
+  Command command;
+  Operands operands;
+};
+
+constexpr CommandSpec kCommands[] = {
+    {"parse", Command::kParse, Operands::kFiles},
+    {"check", Command::kCheck, Operands::kFiles},
+    {"expr", Command::kExpr, Operands::kOneText},
+    {"eval", Command::kEval, Operands::kOneText},
+};
+
+// The commands an option applies to, as a set of bits.
+using CommandSet = unsigned;
+constexpr CommandSet Only(Command command) {
+  return 1u << static_cast<unsigned>(command);
+}
+constexpr CommandSet kChannelCommands =
+    Only(Command::kParse) | Only(Command::kCheck) | Only(Command::kExpr) | Only(Command::kEval);
+
+// Reads the option's value (empty for an option without one) into the
+// command line; false with the reason when the value is not understood.
+using OptionReader = bool (*)(std::string_view option, std::string_view value, CommandLine&, std::string& error);
+
+struct OptionSpec {
+  std::string_view name;
+  // The one-letter spelling, or 0.
+  char letter;
+  bool takesValue;
+  CommandSet commands;
+  OptionReader read;
+};
 
 bool SplitNames(std::string_view list, std::vector<std::string>& names) {
   names.clear();
@@ -57,27 +103,147 @@ bool SplitNames(std::string_view list, std::vector<std::string>& names) {
   }
 }
 
-// Reads one option and its value (the next argument, or after '=').
-bool ReadOption(std::string_view option, std::string_view value, CommandLine& commandLine, std::string& error) {
-  if (option == "--plugin") {
-    commandLine.pluginPath = value;
-  } else if (option == "--axes" || option == "--geo") {
-    std::vector<std::string>& names = option == "--axes" ? commandLine.axes : commandLine.geometryAxes;
-    if (!SplitNames(value, names)) {
-      error = std::string(option) + " needs a list of names separated by commas";
-      return false;
-    }
-    if (option == "--geo" && names.size() > 3) {
-      error = "--geo takes at most three axes";
-      return false;
-    }
+bool ReadPlugin(std::string_view, std::string_view value, CommandLine& commandLine, std::string&) {
+  commandLine.pluginPath = value;
+  return true;
+}
+
+bool ReadAxes(std::string_view option, std::string_view value, CommandLine& commandLine, std::string& error) {
+  const bool geometry = option == "--geo";
+  std::vector<std::string>& names = geometry ? commandLine.geometryAxes : commandLine.axes;
+  if (!SplitNames(value, names)) {
+    error = std::string(option) + " needs a list of names separated by commas";
+    return false;
+  }
+  if (geometry && names.size() > 3) {
+    error = "--geo takes at most three axes";
+    return false;
+  }
+  return true;
+}
+
+bool ReadSetting(std::string_view, std::string_view value, CommandLine& commandLine, std::string& error) {
+  const std::size_t equals = value.find('=');
+  if (equals == 0 || equals == std::string_view::npos) {
+    error = "--set needs NAME=VALUE";
+    return false;
+  }
+  // NC text is upper-cased before it is read, so only an upper-case name
+  // can ever be reached from it.
+  Orv::String name(value.substr(0, equals));
+  Orv::StringUtil::ToUpper(name);
+  commandLine.settings.push_back({std::string(name.data(), name.size()), std::string(value.substr(equals + 1))});
+  return true;
+}
+
+bool ReadFormat(std::string_view, std::string_view value, CommandLine& commandLine, std::string& error) {
+  if (value == "text") {
+    commandLine.format = OutputFormat::kText;
+  } else if (value == "json") {
+    commandLine.format = OutputFormat::kJson;
   } else {
-    const std::size_t equals = value.find('=');
-    if (equals == 0 || equals == std::string_view::npos) {
-      error = "--set needs NAME=VALUE";
+    error = "--format takes text or json, not '" + std::string(value) + "'";
+    return false;
+  }
+  return true;
+}
+
+bool ReadJobs(std::string_view option, std::string_view value, CommandLine& commandLine, std::string& error) {
+  constexpr int kMostJobs = 256;
+  int jobs = 0;
+  const auto [end, failure] = std::from_chars(value.data(), value.data() + value.size(), jobs);
+  if (failure != std::errc() || end != value.data() + value.size() || jobs < 1 || jobs > kMostJobs) {
+    error = std::string(option) + " needs a number of processes from 1 to " + std::to_string(kMostJobs);
+    return false;
+  }
+  commandLine.jobs = jobs;
+  return true;
+}
+
+bool SetQuiet(std::string_view, std::string_view, CommandLine& commandLine, std::string&) {
+  commandLine.quiet = true;
+  return true;
+}
+
+bool AskForHelp(std::string_view, std::string_view, CommandLine& commandLine, std::string&) {
+  commandLine.command = Command::kHelp;
+  return true;
+}
+
+bool AskForVersion(std::string_view, std::string_view, CommandLine& commandLine, std::string&) {
+  commandLine.command = Command::kVersion;
+  return true;
+}
+
+constexpr CommandSet kEveryCommand = ~0u;
+
+constexpr OptionSpec kOptions[] = {
+    {"--plugin", 0, true, kChannelCommands, ReadPlugin},    {"--axes", 0, true, kChannelCommands, ReadAxes},
+    {"--geo", 0, true, kChannelCommands, ReadAxes},         {"--set", 0, true, kChannelCommands, ReadSetting},
+    {"--format", 0, true, kChannelCommands, ReadFormat},    {"--quiet", 'q', false, Only(Command::kCheck), SetQuiet},
+    {"--jobs", 'j', true, Only(Command::kCheck), ReadJobs}, {"--help", 'h', false, kEveryCommand, AskForHelp},
+    {"--version", 0, false, kEveryCommand, AskForVersion},
+};
+
+// An option as given: its table entry, the spelling used and its value.
+struct GivenOption {
+  const OptionSpec* spec;
+  std::string spelling;
+  std::string value;
+};
+
+const OptionSpec* FindOption(std::string_view spelling) {
+  for (const OptionSpec& spec : kOptions) {
+    if (spec.name == spelling || (spec.letter != 0 && spelling.size() == 2 && spelling[1] == spec.letter)) {
+      return &spec;
+    }
+  }
+  return nullptr;
+}
+
+// Reads the option at argv[next] and its value, which follows it ('=' for
+// a long option, directly for a short one) or is the next argument.
+bool ReadGivenOption(int argc, const char* const* argv, int& next, GivenOption& given, std::string& error) {
+  const std::string_view argument = argv[next];
+  const bool longForm = argument.starts_with("--");
+  const std::size_t split = longForm ? argument.find('=') : 2;
+  const std::string_view spelling = argument.substr(0, split);
+  given.spec = FindOption(spelling);
+  if (given.spec == nullptr) {
+    error = "unknown option '" + std::string(spelling) + "' (see tessan --help)";
+    return false;
+  }
+  given.spelling = spelling;
+  const bool attached = split < argument.size();
+  if (!given.spec->takesValue) {
+    if (attached) {
+      error = given.spelling + " takes no value";
       return false;
     }
-    commandLine.settings.push_back({std::string(value.substr(0, equals)), std::string(value.substr(equals + 1))});
+    return true;
+  }
+  if (attached) {
+    given.value = argument.substr(split + (longForm ? 1 : 0));
+  } else if (next + 1 < argc) {
+    given.value = argv[++next];
+  } else {
+    error = given.spelling + " needs a value";
+    return false;
+  }
+  return true;
+}
+
+const CommandSpec* FindCommand(std::string_view name) {
+  for (const CommandSpec& spec : kCommands) {
+    if (spec.name == name) return &spec;
+  }
+  return nullptr;
+}
+
+bool CheckOperands(const CommandSpec& command, const CommandLine& commandLine, std::string& error) {
+  if (command.operands == Operands::kOneText && commandLine.operands.size() != 1) {
+    error = std::string(command.name) + " takes exactly one TEXT";
+    return false;
   }
   return true;
 }
@@ -85,55 +251,54 @@ bool ReadOption(std::string_view option, std::string_view value, CommandLine& co
 }  // namespace
 
 bool ReadCommandLine(int argc, const char* const* argv, CommandLine& commandLine, std::string& error) {
-  if (argc < 2) {
+  std::vector<GivenOption> options;
+  std::string commandName;
+  bool optionsEnded = false;
+  std::string firstError;
+  for (int next = 1; next < argc; ++next) {
+    const std::string_view argument = argv[next];
+    if (!optionsEnded && argument == "--") {
+      optionsEnded = true;
+    } else if (!optionsEnded && argument.size() > 1 && argument[0] == '-') {
+      GivenOption given;
+      std::string optionError;
+      if (ReadGivenOption(argc, argv, next, given, optionError)) {
+        options.push_back(std::move(given));
+      } else if (firstError.empty()) {
+        firstError = std::move(optionError);
+      }
+    } else if (commandName.empty() && !optionsEnded) {
+      commandName = argument;
+    } else {
+      commandLine.operands.emplace_back(argument);
+    }
+  }
+  // Help and version are shown whatever else the line holds.
+  for (const GivenOption& given : options) {
+    if (given.spec->commands == kEveryCommand) return given.spec->read(given.spelling, "", commandLine, error);
+  }
+  if (!firstError.empty()) {
+    error = std::move(firstError);
+    return false;
+  }
+  if (commandName.empty()) {
     error = "no command given (see tessan --help)";
     return false;
   }
-  const auto command = kCommands.find(argv[1]);
-  if (std::strcmp(argv[1], "--help") == 0) {
-    commandLine.command = Command::kHelp;
-    return true;
-  }
-  if (command == kCommands.end()) {
-    error = std::string("unknown command '") + argv[1] + "' (see tessan --help)";
+  const CommandSpec* command = FindCommand(commandName);
+  if (command == nullptr) {
+    error = "unknown command '" + commandName + "' (see tessan --help)";
     return false;
   }
-  commandLine.command = command->second;
-  int next = 2;
-  for (; next < argc; ++next) {
-    const std::string_view argument = argv[next];
-    if (argument == "--") {
-      ++next;
-      break;
-    }
-    if (argument == "--help") {
-      commandLine.command = Command::kHelp;
-      return true;
-    }
-    if (argument.size() < 2 || argument[0] != '-') break;
-    const std::size_t equals = argument.find('=');
-    const std::string_view option = argument.substr(0, equals);
-    if (option != "--plugin" && option != "--axes" && option != "--geo" && option != "--set") {
-      error = "unknown option '" + std::string(argument) + "' (see tessan --help)";
+  commandLine.command = command->command;
+  for (const GivenOption& given : options) {
+    if ((given.spec->commands & Only(command->command)) == 0) {
+      error = given.spelling + " does not apply to " + commandName;
       return false;
     }
-    std::string_view value;
-    if (equals != std::string_view::npos) {
-      value = argument.substr(equals + 1);
-    } else if (next + 1 < argc) {
-      value = argv[++next];
-    } else {
-      error = std::string(option) + " needs a value";
-      return false;
-    }
-    if (!ReadOption(option, value, commandLine, error)) return false;
+    if (!given.spec->read(given.spelling, given.value, commandLine, error)) return false;
   }
-  commandLine.operands.assign(argv + next, argv + argc);
-  if (commandLine.command != Command::kParse && commandLine.operands.size() != 1) {
-    error = std::string(argv[1]) + " takes exactly one TEXT";
-    return false;
-  }
-  return true;
+  return CheckOperands(*command, commandLine, error);
 }
 
 }  // namespace Velkor::Tessan

@@ -1,28 +1,37 @@
 // tessan expr: one expression text, printed as the expression the plug-in
-// made of it. Also the message fields shared by the commands.
-#include <cstdio>
-
+// made of it.
 #include "commands.h"
 #include "orvref/text_forms.h"
+#include "output.h"
 
 namespace Velkor::Tessan {
 
-std::string ParserMessage::Fields() const {
-  const std::string kindField = kind == kUnwritten ? "-" : std::to_string(kind);
-  return kindField + ' ' + (text.empty() ? std::string("-") : std::string(text.data(), text.size()));
-}
-
-int RunExpr(Session& session, const std::string& text) {
+int RunExpr(Session& session, const CommandLine& commandLine) {
+  const std::string& text = commandLine.operands.front();
   Orv::SmartPointer<Orv::INCExpression> expression;
   ParserMessage message;
-  const Orv::TResult result =
-      session.parser().ParseExpression(text.c_str(), &session.context(), &expression, &message.kind, &message.text);
-  if (result != Orv::ORV_SUCCESS) {
-    std::printf("ERROR %s\n", message.Fields().c_str());
-    return kExitFailure;
+  const bool parsed = session.parser().ParseExpression(text.c_str(), &session.context(), &expression, &message.kind,
+                                                       &message.text) == Orv::ORV_SUCCESS;
+  const std::string expressionText = parsed ? OrvReference::ExpressionText(expression.get()) : "";
+  if (commandLine.format == OutputFormat::kJson) {
+    JsonWriter json;
+    json.BeginObject().Key("text").String(text).Key("expression");
+    if (parsed && expression) {
+      json.String(expressionText);
+    } else {
+      json.Null();
+    }
+    json.Key("error");
+    if (parsed) {
+      json.Null();
+    } else {
+      message.WriteJson(json);
+    }
+    WriteOutput(json.EndObject().TakeLine());
+  } else {
+    WriteOutput(parsed ? "EXPR " + expressionText + '\n' : "ERROR " + message.Fields() + '\n');
   }
-  std::printf("EXPR %s\n", OrvReference::ExpressionText(expression.get()).c_str());
-  return kExitSuccess;
+  return parsed ? kExitSuccess : kExitFailure;
 }
 
 }  // namespace Velkor::Tessan

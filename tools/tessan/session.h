@@ -6,6 +6,7 @@
 #include <string>
 
 #include "command_line.h"
+#include "orvref/discarding_parse_context.h"
 #include "orvref/parse_context.h"
 #include "plugin_loader.h"
 
@@ -21,6 +22,8 @@ class Session {
   Orv::IProgramParser& parser() { return plugin_->parser(); }
   OrvReference::ExecutionContext& context() { return context_; }
   OrvReference::RecordingParseContext& recorder() { return recorder_; }
+  // Takes the recorder's decisions and keeps nothing: for check.
+  OrvReference::DiscardingParseContext& discarder() { return discarder_; }
 
  private:
   explicit Session(std::unique_ptr<Plugin> plugin) : plugin_(std::move(plugin)) {}
@@ -29,6 +32,7 @@ class Session {
   std::unique_ptr<Plugin> plugin_;
   OrvReference::ExecutionContext context_;
   OrvReference::RecordingParseContext recorder_{context_};
+  OrvReference::DiscardingParseContext discarder_{context_};
 };
 
 }  // namespace Velkor::Tessan
