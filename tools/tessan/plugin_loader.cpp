@@ -8,12 +8,19 @@
 namespace Velkor::Tessan {
 namespace {
 
+constexpr const char* kPluginFile = "libtessan.so";
+
+// The plug-in next to the executable (in the build tree), else where it is
+// installed relative to the executable's folder.
 std::string DefaultPath() {
   char executable[PATH_MAX];
   const ssize_t length = ::readlink("/proc/self/exe", executable, sizeof executable - 1);
-  if (length <= 0) return "libtessan.so";
+  if (length <= 0) return kPluginFile;
   const std::string path(executable, static_cast<std::size_t>(length));
-  return path.substr(0, path.rfind('/') + 1) + "libtessan.so";
+  const std::string folder = path.substr(0, path.rfind('/') + 1);
+  const std::string besideIt = folder + kPluginFile;
+  if (::access(besideIt.c_str(), F_OK) == 0) return besideIt;
+  return folder + TESSAN_PLUGIN_FROM_BINDIR + '/' + kPluginFile;
 }
 
 std::string LastError() {

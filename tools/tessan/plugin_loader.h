@@ -11,9 +11,9 @@ namespace Velkor::Tessan {
 
 class Plugin {
  public:
-  // Loads the plug-in at `path` (empty: libtessan.so next to the executable)
-  // and creates the machine objects and one channel's controller state.
-  // Null with a one-line reason when that fails.
+  // Loads the plug-in at `path` (empty: libtessan.so next to the executable,
+  // or where it is installed) and creates the machine objects and one
+  // channel's controller state. Null with a one-line reason when that fails.
   static std::unique_ptr<Plugin> Load(const std::string& path, std::string& error);
   ~Plugin();
   Plugin(const Plugin&) = delete;
