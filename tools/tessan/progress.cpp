@@ -16,13 +16,15 @@ Progress::Progress(const std::string& path) : path_(path) {
 }
 
 Progress::~Progress() {
-  if (size_ != 0) std::fputs("\r\033[K", stderr);
+  if (size_ != 0) std::fputs("\033[K", stderr);
 }
 
 void Progress::Show() {
   // Line endings of two bytes make the count run short, never past 100.
   const std::uint64_t percent = std::min<std::uint64_t>(read_ * 100 / size_, 100);
-  std::fprintf(stderr, "\rtessan: %s: %3u%%", path_.c_str(), static_cast<unsigned>(percent));
+  // The cursor goes back to the start of the line, so that a diagnostic,
+  // always longer than this line, overwrites it.
+  std::fprintf(stderr, "\033[Ktessan: %s: %3u%%\r", path_.c_str(), static_cast<unsigned>(percent));
   nextShown_ = (percent + 1) * size_ / 100;
 }
 

@@ -1,6 +1,6 @@
 // Progress through a large input file, shown on standard error when that is
-// a terminal: "tessan: FILE: NN%" on one line, rewritten as it grows and
-// cleared at the end.
+// a terminal: "tessan: FILE: NN%" on one line, rewritten as it grows, written
+// over by diagnostics and cleared at the end.
 #pragma once
 
 #include <cstdint>
