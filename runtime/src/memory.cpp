@@ -7,10 +7,14 @@ namespace Velkor::Memory {
 namespace {
 // Calls left until the armed allocation fails; 0 when the hook is disarmed.
 std::size_t allocationsUntilFailure = 0;
+bool failureReached = false;
 }  // namespace
 
 void* CppMemory::allocate(std::size_t size) noexcept {
-  if (allocationsUntilFailure != 0 && --allocationsUntilFailure == 0) return nullptr;
+  if (allocationsUntilFailure != 0 && --allocationsUntilFailure == 0) {
+    failureReached = true;
+    return nullptr;
+  }
   return std::malloc(size == 0 ? 1 : size);
 }
 
@@ -20,6 +24,11 @@ void CppMemory::free(void* block) noexcept {
 
 void CppMemory::FailAllocationAfter(std::size_t count) noexcept {
   allocationsUntilFailure = count;
+  failureReached = false;
+}
+
+bool CppMemory::AllocationFailureReached() noexcept {
+  return failureReached;
 }
 
 }  // namespace Velkor::Memory

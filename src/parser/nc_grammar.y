@@ -55,6 +55,9 @@ using namespace Velkor::OrvTessan;
 
 // Runs an action that may refuse the block.
 #define TRY(action) do { if (!(action)) YYABORT; } while (0)
+// The stack, once it outgrows its first one, is the session's.
+#define YYMALLOC(size) session.AllocateParserStack(size)
+#define YYFREE(stack) session.FreeParserStack(stack)
 }
 
 %union {

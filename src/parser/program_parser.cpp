@@ -181,6 +181,30 @@ Orv::TResult RunExpressionDriver(ParseState& state, Orv::IExecutionContext* cont
   return ReportRefusal(session, messageKind, message);
 }
 
+// A basic-result expression is handed over as it is; an AXIS-typed one as
+// its name; any other structure type is refused by the type comparison.
+Orv::TResult HandOverExpression(ParseState& state, Orv::IExecutionContext* context,
+                                SmartPointer<Orv::INCExpression>& result) {
+  SmartPointer<Orv::INCObjectExpression> produced = std::move(state.expressionResult);
+  if (auto* expression = dynamic_cast<Orv::INCExpression*>(produced.get())) {
+    result = expression;
+    return kSuccess;
+  }
+  auto* structure = dynamic_cast<Orv::INCStructExpression*>(produced.get());
+  if (structure == nullptr) return kSuccess;
+  SmartPointer<Orv::INCType> resultType;
+  if (const Orv::TResult found = structure->GetResultType(resultType); found != Orv::ORV_SUCCESS) return found;
+  SmartPointer<Orv::INCType> axisType;
+  Orv::ITypeRegistry* registry = context->GetTypeRegistry();
+  if (registry == nullptr || registry->FindType(kAxisTypeName, axisType) != Orv::ORV_SUCCESS) return kFailure;
+  if (const Orv::TResult same = resultType->CompareType(axisType.get()); same != 0) return same;
+  SmartPointer<Orv::INCObjectExpression> name;
+  const Orv::TResult made = state.host.expressions->CreateMemberExpression(structure, "Name", name);
+  if (made != Orv::ORV_SUCCESS) return made;
+  result = dynamic_cast<Orv::INCExpression*>(name.get());
+  return kSuccess;
+}
+
 // Leaves the shared state ready for the next parse after an exception that
 // interrupted one (the host ran out of storage, for instance).
 void RecoverFromException(ParseState& state, std::int32_t* messageKind, Orv::String* message) {
@@ -233,6 +257,7 @@ Orv::TResult ProgramParser::ParseExpression(const Orv::String& text, Orv::IExecu
     }
     const Orv::TResult driven = RunExpressionDriver(state, context, messageKind, message);
     if (driven != kSuccess) return driven;
+    return HandOverExpression(state, context, *result);
   } catch (const ScannerFailure& failure) {
     WriteMessage(MessageFor(failure.reason()), messageKind, message);
     return kFailure;
@@ -240,27 +265,6 @@ Orv::TResult ProgramParser::ParseExpression(const Orv::String& text, Orv::IExecu
     RecoverFromException(state, messageKind, message);
     return kFailure;
   }
-
-  // A basic-result expression is handed over as it is; an AXIS-typed one as
-  // its name; any other structure type is refused by the type comparison.
-  SmartPointer<Orv::INCObjectExpression> produced = std::move(state.expressionResult);
-  if (auto* expression = dynamic_cast<Orv::INCExpression*>(produced.get())) {
-    *result = expression;
-    return kSuccess;
-  }
-  auto* structure = dynamic_cast<Orv::INCStructExpression*>(produced.get());
-  if (structure == nullptr) return kSuccess;
-  SmartPointer<Orv::INCType> resultType;
-  if (const Orv::TResult found = structure->GetResultType(resultType); found != Orv::ORV_SUCCESS) return found;
-  SmartPointer<Orv::INCType> axisType;
-  Orv::ITypeRegistry* registry = context->GetTypeRegistry();
-  if (registry == nullptr || registry->FindType(kAxisTypeName, axisType) != Orv::ORV_SUCCESS) return kFailure;
-  if (const Orv::TResult same = resultType->CompareType(axisType.get()); same != 0) return same;
-  SmartPointer<Orv::INCObjectExpression> name;
-  const Orv::TResult made = state.host.expressions->CreateMemberExpression(structure, "Name", name);
-  if (made != Orv::ORV_SUCCESS) return made;
-  *result = dynamic_cast<Orv::INCExpression*>(name.get());
-  return kSuccess;
 }
 
 }  // namespace Velkor::OrvTessan

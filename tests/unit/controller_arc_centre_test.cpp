@@ -76,6 +76,12 @@ TEST_F(ArcCentre, ToleranceOfZeroOrBelowCountsAsTheDefault) {
   }
 }
 
+TEST_F(ArcCentre, ToleranceThatIsNoNumberCountsAsTheDefault) {
+  channel().SetRadiusTolerance(std::nan(""));
+  ExpectRefused(Centre(0, 0, 10, 0, 4.99, false), kTooSmall);
+  ExpectCentre(Centre(0, 0, 10, 0, 4.9995, false), 5, 0);
+}
+
 // With r = 5·√2 the centre lies 5 off the chord: to its left (above) for a
 // positive radius without the flag, and the flag or a negative radius each
 // move it to the other side.

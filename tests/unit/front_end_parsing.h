@@ -32,13 +32,13 @@ class FrontEndParsing : public testing::Test {
     recorder_.BeginBlock();
     kind_ = -1;
     message_ = "untouched";
-    return parser_.ParseBlock(block.c_str(), &recorder_, &kind_, &message_);
+    return parser_.ParseBlock(Orv::String(block.data(), block.size()), &recorder_, &kind_, &message_);
   }
 
   Orv::TResult ParseExpression(const std::string& text, Orv::SmartPointer<Orv::INCExpression>& result) {
     kind_ = -1;
     message_ = "untouched";
-    return parser_.ParseExpression(text.c_str(), &context_, &result, &kind_, &message_);
+    return parser_.ParseExpression(Orv::String(text.data(), text.size()), &context_, &result, &kind_, &message_);
   }
 
   std::unique_ptr<Orv::IMethodMapper> methods_;

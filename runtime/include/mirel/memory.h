@@ -20,6 +20,8 @@ class MIREL_API CppMemory {
   // Test hook: the allocation `count` calls from now (1 = the next one)
   // returns null; 0 disarms the hook.
   static void FailAllocationAfter(std::size_t count) noexcept;
+  // True when the allocation the hook was last armed for has failed.
+  static bool AllocationFailureReached() noexcept;
 };
 
 // Allocator of the byte string: buffers come from the runtime's heap so that

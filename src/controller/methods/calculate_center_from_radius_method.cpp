@@ -34,7 +34,7 @@ bool FindCentre(const Arc& arc, double tolerance, Point& centre) {
   const double dy = arc.end.y - arc.start.y;
   const double chord = std::sqrt(dx * dx + dy * dy);
   const double halfChord = chord * 0.5;
-  if (tolerance <= 0.0) tolerance = kDefaultRadiusTolerance;
+  if (!(tolerance > 0.0)) tolerance = kDefaultRadiusTolerance;  // NaN too
   double radius = std::abs(arc.radius);
   if (tolerance + radius < halfChord || !(chord > 0.0)) return false;
   // A radius short by no more than the tolerance makes a half circle.

@@ -1,7 +1,9 @@
 // Literals, axis names and argument lists of expressions.
 #include "parser/actions/expression_literals.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -22,9 +24,16 @@ std::int32_t NegatedIntegerOfDigits(const char* digits) {
   return static_cast<std::int32_t>(0u - static_cast<std::uint32_t>(IntegerOfDigits(digits)));
 }
 
+// A literal is digits with a point. Out of a double's range it becomes what
+// the standard conversion gives: infinity when its whole part is too large,
+// else (a fraction too small) zero.
 double RealOfText(const char* text) {
+  const char* end = text + std::strlen(text);
   double value = 0.0;
-  std::from_chars(text, text + std::strlen(text), value);
+  if (std::from_chars(text, end, value).ec == std::errc::result_out_of_range) {
+    const char* point = std::find(text, end, '.');
+    value = std::find_if(text, point, [](char digit) { return digit != '0'; }) != point ? HUGE_VAL : 0.0;
+  }
   return value;
 }
 
