@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "parser/nc_grammar.h"
+#include "parser/read_count.h"
 #include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
@@ -11,7 +12,9 @@ namespace Velkor::OrvTessan {
 int ReportParseError(ParseSession& session, const char* text) {
   ScanState& scan = session.state.scan;
   if (std::strcmp(text, kSpecialError) != 0) {
-    const std::size_t consumed = std::min(scan.readPosition, scan.currentText.size());
+    const std::string_view current(scan.currentText.data(), scan.currentText.size());
+    const std::size_t consumed = scan.oneCharacterAtATime ? std::min(scan.readPosition, current.size())
+                                                          : CharactersReadOneAtATime(current, scan.matchStarts);
     const Orv::String prefix = scan.currentText.substr(0, consumed);
     session.state.error.lastMessage = FormatMessage(kParseErrorAfter, prefix.c_str());
   }

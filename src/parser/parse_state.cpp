@@ -5,9 +5,10 @@ namespace Velkor::OrvTessan {
 void ScanState::SetInput(std::string_view text) {
   currentText.assign(text);
   readPosition = 0;
+  matchStarts.clear();
 }
 
-ParseState::ParseState() : programScanner(*this), expressionScanner(*this) {}
+ParseState::ParseState() : programScanner(scan, macros), expressionScanner(scan, macros) {}
 
 ParseState& ParseState::Global() {
   static ParseState state;

@@ -3,29 +3,31 @@
 // time; nothing here is guarded.
 #pragma once
 
-#include <functional>
-#include <map>
 #include <string>
+#include <vector>
 
 #include "parser/parse_arena.h"
 #include "parser/scanner.h"
 
 namespace Velkor::OrvTessan {
 
-// Macro name to replacement text, ordered byte-wise. Lives as long as the
-// library and is emptied whenever a program parser is constructed.
-using MacroTable = std::map<std::string, std::string, std::less<>>;
-
 // Input and flags shared by both scanner instances.
 struct ScanState {
   Orv::String currentText;       // private copy of the text being scanned
   std::size_t readPosition = 0;  // characters handed to a scanner so far
-  bool prescan = false;          // macro-expansion pass
-  bool definition = false;       // the block is a DEFINE: no expansion, AS starts the value
-  bool labelAllowed = false;     // a word followed by ':' is a label declaration
-  bool programName = false;      // the next integer names a subprogram (after L)
-  std::string expandedText;      // the text after macro expansion
-  std::string rejectedWord;      // last G/H/L/M word found not to be a macro
+  // Hand the scanner one character per read instead of all there is, so
+  // that readPosition counts what it looked at (see ScanActions::ReadInput).
+  bool oneCharacterAtATime = false;
+  // Where the matches of the current main pass began, each once, in order:
+  // the error routine works out from them how far a scanner fed one
+  // character at a time would have read.
+  std::vector<std::size_t> matchStarts;
+  bool prescan = false;       // macro-expansion pass
+  bool definition = false;    // the block is a DEFINE: no expansion, AS starts the value
+  bool labelAllowed = false;  // a word followed by ':' is a label declaration
+  bool programName = false;   // the next integer names a subprogram (after L)
+  std::string expandedText;   // the text after macro expansion
+  std::string rejectedWord;   // last G/H/L/M word found not to be a macro
 
   // Makes `text` the current text, read from its start.
   void SetInput(std::string_view text);
@@ -78,6 +80,8 @@ struct StatementState {
 struct ParseState {
   ParseState();
 
+  // Lives as long as the library and is emptied whenever a program parser
+  // is constructed.
   MacroTable macros;
   ScanState scan;
   ErrorState error;

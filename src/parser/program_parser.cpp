@@ -32,19 +32,25 @@ void WriteMessage(int number, std::int32_t* messageKind, Orv::String* message) {
   if (message) *message = FormatMessage(number);
 }
 
-// Upper-cases the text into the current text and runs the pre-scan over it,
-// which leaves the macro-expanded text in the scan state.
-void Prescan(ParseState& state, Scanner& scanner, const Orv::String& text) {
-  ScanState& scan = state.scan;
+// Upper-cases the text into the current text and resets what the pre-scan
+// starts from.
+void TakeText(ScanState& scan, const Orv::String& text) {
   scan.SetInput(std::string_view(text.data(), text.size()));
   Orv::StringUtil::ToUpper(scan.currentText);  // a to z only, whatever the locale
   scan.expandedText.clear();
   scan.definition = false;
-  scan.prescan = true;
   scan.rejectedWord.clear();
   // A label at the head of a block is expanded like any word, whatever the
   // previous block left behind.
   scan.labelAllowed = false;
+}
+
+// Takes the text and runs the pre-scan over it, which leaves the
+// macro-expanded text in the scan state.
+void Prescan(ParseState& state, Scanner& scanner, const Orv::String& text) {
+  ScanState& scan = state.scan;
+  TakeText(scan, text);
+  scan.prescan = true;
   try {
     while (scanner.NextToken() != 0) {
     }
@@ -227,7 +233,14 @@ Orv::TResult ProgramParser::ParseBlock(const Orv::String& block, Orv::IParseCont
                                        Orv::String* message) {
   ParseState& state = ParseState::Global();
   try {
-    Prescan(state, state.programScanner, block);
+    if (state.macros.empty()) {
+      // The pre-scan would copy the block as it is; of the flags it leaves
+      // behind, the block driver resets every one.
+      TakeText(state.scan, block);
+      state.scan.expandedText.assign(state.scan.currentText.data(), state.scan.currentText.size());
+    } else {
+      Prescan(state, state.programScanner, block);
+    }
     return RunBlockDriver(state, context, messageKind, message);
   } catch (const ScannerFailure& failure) {
     WriteMessage(MessageFor(failure.reason()), messageKind, message);

@@ -7,7 +7,7 @@
 
 namespace Velkor::OrvTessan {
 
-Scanner::Scanner(ParseState& state) : actions_(state, value_) {}
+Scanner::Scanner(ScanState& scan, const MacroTable& macros) : actions_(scan, macros, value_) {}
 
 Scanner::~Scanner() {
   Destroy();

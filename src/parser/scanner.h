@@ -10,8 +10,6 @@
 
 namespace Velkor::OrvTessan {
 
-struct ParseState;
-
 // A condition the scanner cannot recover from inside the current text.
 class ScannerFailure : public std::runtime_error {
  public:
@@ -25,7 +23,9 @@ class ScannerFailure : public std::runtime_error {
 
 class Scanner {
  public:
-  explicit Scanner(ParseState& state);
+  // Reads the current text of `scan`; expands the macros of `macros` during
+  // the pre-scan.
+  Scanner(ScanState& scan, const MacroTable& macros);
   ~Scanner();
   Scanner(const Scanner&) = delete;
   Scanner& operator=(const Scanner&) = delete;

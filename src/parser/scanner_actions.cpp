@@ -21,18 +21,29 @@ constexpr int kTokenWithNul = NCUNDEF;
 
 }  // namespace
 
-// The main pass hands the scanner one character at a time, so that the read
-// position tells exactly how far it looked (the parse error message quotes
-// that much). The pre-scan reports nothing, so it takes all it can: handed
-// one character at a time, a long token would cost time quadratic in its
-// length, as the scanner moves the token to its buffer's start on every read.
+// The scanner takes all it can at once. Handed one character at a time, it
+// goes back to the token's start and runs the automaton again up to the end
+// of the buffer on every read, and moves the token to the buffer's start:
+// that reading is kept for working out, after a syntax error, how far the
+// scanner had looked (the message quotes that much).
 int ScanActions::ReadInput(char* buffer, std::size_t capacity) {
-  ScanState& scan = state_.scan;
-  const std::size_t available = scan.currentText.size() - std::min(scan.readPosition, scan.currentText.size());
-  const std::size_t count = std::min(available, scan.prescan ? capacity : std::size_t{1});
-  scan.currentText.copy(buffer, count, scan.readPosition);
-  scan.readPosition += count;
+  const std::size_t length = scan_.currentText.size();
+  const std::size_t available = length - std::min(scan_.readPosition, length);
+  const std::size_t count = std::min(available, scan_.oneCharacterAtATime ? std::size_t{1} : capacity);
+  scan_.currentText.copy(buffer, count, scan_.readPosition);
+  filled_ = buffer;
+  filledPosition_ = scan_.readPosition;
+  scan_.readPosition += count;
   return static_cast<int>(count);
+}
+
+void ScanActions::Matched(const char* text, int length) {
+  match_ = {text, static_cast<std::size_t>(length)};
+  if (scan_.prescan) return;
+  // A rejected match and the one that follows it begin at the same place.
+  const auto start = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(filledPosition_) + (text - filled_));
+  std::vector<std::size_t>& starts = scan_.matchStarts;
+  if (starts.empty() || starts.back() != start) starts.push_back(start);
 }
 
 void ScanActions::Fatal(const char* message) {
@@ -44,7 +55,7 @@ void ScanActions::Fatal(const char* message) {
 }
 
 void ScanActions::Append(std::string_view text) {
-  state_.scan.expandedText.append(text);
+  scan_.expandedText.append(text);
 }
 
 // Texts longer than the record are cut; only the pre-scan and bare
@@ -101,7 +112,7 @@ void ScanActions::Blank() {
 }
 
 int ScanActions::Number() {
-  bool& programName = state_.scan.programName;
+  bool& programName = scan_.programName;
   if (!programName) return Text(INTEGER_VALUE);
   programName = false;
   return Text(STRING_VALUE);
@@ -129,12 +140,12 @@ int ScanActions::ProgramHeader() {
 }
 
 int ScanActions::Definition() {
-  state_.scan.definition = true;
+  scan_.definition = true;
   return Plain(SI_DEFINE);
 }
 
 int ScanActions::ProgramNameAddress() {
-  state_.scan.programName = true;
+  scan_.programName = true;
   return Address(FIX_ADDRESS, kStringType, 1);
 }
 
@@ -150,16 +161,16 @@ int ScanActions::SystemVariable() {
 
 int ScanActions::Expand(int token, std::string_view replacement) {
   Append(replacement);
-  state_.scan.rejectedWord.clear();
+  scan_.rejectedWord.clear();
   WriteText(match_);
   return token;
 }
 
 int ScanActions::Identifier() {
-  const ScanState& scan = state_.scan;
+  const ScanState& scan = scan_;
   if (scan.prescan && !scan.definition) {
-    const auto macro = state_.macros.find(match_);
-    if (macro != state_.macros.end()) return Expand(SI_ID, macro->second);
+    const auto macro = macros_.find(match_);
+    if (macro != macros_.end()) return Expand(SI_ID, macro->second);
   }
   return Text(SI_ID);
 }
@@ -168,11 +179,11 @@ int ScanActions::Identifier() {
 // shorter candidates of a rejected word are offered next (M17, then M1,
 // then the letter alone).
 int ScanActions::MacroName() {
-  ScanState& scan = state_.scan;
+  ScanState& scan = scan_;
   if (scan.definition) return Text(MACRO_NAME);
   if (!scan.prescan) return kReject;
-  const auto macro = state_.macros.find(match_);
-  if (macro == state_.macros.end()) {
+  const auto macro = macros_.find(match_);
+  if (macro == macros_.end()) {
     scan.rejectedWord.assign(match_);
     return kReject;
   }
@@ -183,14 +194,14 @@ int ScanActions::MacroName() {
 }
 
 int ScanActions::Label() {
-  if (!state_.scan.labelAllowed) return kReject;
+  if (!scan_.labelAllowed) return kReject;
   return Text(LABEL_DECL, match_.substr(0, match_.size() - 1));
 }
 
 // The rest of a definition line after AS: leading blanks skipped, cut at the
 // first semicolon even inside quotes.
 int ScanActions::MacroValue() {
-  if (!state_.scan.definition) return kReject;
+  if (!scan_.definition) return kReject;
   std::string_view value = match_.substr(2);
   value.remove_prefix(std::min(value.find_first_not_of(" \t"), value.size()));
   return Text(SI_MACRO_VALUE, value.substr(0, value.find(';')));

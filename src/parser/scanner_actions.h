@@ -6,12 +6,18 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
 #include <string_view>
 
 namespace Velkor::OrvTessan {
 
-struct ParseState;
+struct ScanState;
 struct TokenValue;
+
+// Macro name to replacement text, ordered byte-wise.
+using MacroTable = std::map<std::string, std::string, std::less<>>;
 
 class ScanActions {
  public:
@@ -19,13 +25,15 @@ class ScanActions {
   // candidate match; their tokens all have nonzero codes.
   static constexpr int kReject = 0;
 
-  ScanActions(ParseState& state, TokenValue& value) : state_(state), value_(value) {}
+  ScanActions(ScanState& scan, const MacroTable& macros, TokenValue& value)
+      : scan_(scan), macros_(macros), value_(value) {}
 
   // Hands the scanner the next characters of the current text (at most
   // `capacity`); 0 at its end.
   int ReadInput(char* buffer, std::size_t capacity);
-  // Runs before every action with the text the action matched.
-  void Matched(const char* text, int length) { match_ = {text, static_cast<std::size_t>(length)}; }
+  // Runs before every action with the text the action matched; in the main
+  // pass it notes where the match began.
+  void Matched(const char* text, int length);
   // The scanner cannot go on with this text.
   [[noreturn]] static void Fatal(const char* message);
 
@@ -66,9 +74,15 @@ class ScanActions {
   void WriteText(std::string_view text);
   int Expand(int token, std::string_view replacement);
 
-  ParseState& state_;
+  ScanState& scan_;
+  const MacroTable& macros_;
   TokenValue& value_;
   std::string_view match_;
+  // The last read put the text from position filledPosition_ on at filled_
+  // in the scanner's buffer; the characters before it there are the ones
+  // before it in the text.
+  const char* filled_ = nullptr;
+  std::size_t filledPosition_ = 0;
 };
 
 }  // namespace Velkor::OrvTessan

@@ -214,9 +214,11 @@ TEST_F(ScannerTest, MainPassLeavesMacroNamesAsWritten) {
   EXPECT_EQ(state.scan.expandedText, "M17 FEED");
 }
 
-// The error message after a syntax error quotes exactly the characters read,
-// so the look-ahead is part of the contract.
+// The error message after a syntax error quotes exactly the characters a
+// scanner fed one character at a time has read, so that look-ahead is part
+// of the contract.
 TEST_F(ScannerTest, ReadsOneCharacterPastWordsAndNumbersAndNothingPastOthers) {
+  state.scan.oneCharacterAtATime = true;
   state.scan.SetInput("GOTO 12+),\"S\"*");
   std::vector<std::size_t> positions;
   while (scanner.NextToken() != 0) positions.push_back(state.scan.readPosition);
@@ -225,6 +227,7 @@ TEST_F(ScannerTest, ReadsOneCharacterPastWordsAndNumbersAndNothingPastOthers) {
 }
 
 TEST_F(ScannerTest, ReadsAheadWhileALongerMatchIsPossible) {
+  state.scan.oneCharacterAtATime = true;
   state.scan.SetInput("ASIN(1)");
   EXPECT_EQ(scanner.NextToken(), UNARY_ARITHMETIC_OP);
   EXPECT_EQ(state.scan.readPosition, 7u);
@@ -235,6 +238,7 @@ TEST_F(ScannerTest, ReadsAheadWhileALongerMatchIsPossible) {
 }
 
 TEST_F(ScannerTest, FlushDropsWhatWasReadAhead) {
+  state.scan.oneCharacterAtATime = true;
   state.scan.SetInput("GOTO XY");
   EXPECT_EQ(scanner.NextToken(), GOTO_OP);
   scanner.Flush();
@@ -243,10 +247,21 @@ TEST_F(ScannerTest, FlushDropsWhatWasReadAhead) {
 }
 
 TEST_F(ScannerTest, InstancesKeepTheirOwnBuffersOverTheSharedInput) {
+  state.scan.oneCharacterAtATime = true;
   state.scan.SetInput("AB CD");
   EXPECT_EQ(scanner.NextToken(), SI_ID);
   EXPECT_EQ(Describe(state.expressionScanner.NextToken(), state.expressionScanner.Value()), (Token{SI_ID, "CD"}));
   EXPECT_EQ(std::string(scanner.Value().text), "AB");
+}
+
+TEST_F(ScannerTest, TakesTheWholeTextAtOnceUnlessFedOneCharacterAtATime) {
+  state.scan.SetInput("GOTO XY");
+  EXPECT_EQ(scanner.NextToken(), GOTO_OP);
+  EXPECT_EQ(state.scan.readPosition, 7u);
+  EXPECT_EQ(Describe(scanner.NextToken(), scanner.Value()), (Token{SI_ID, "XY"}));
+  EXPECT_EQ(scanner.NextToken(), 0);
+  // Where each match began.
+  EXPECT_EQ(state.scan.matchStarts, (std::vector<std::size_t>{0, 4, 5}));
 }
 
 TEST_F(ScannerTest, LongTextIsCutInTheRecordButNotInTheExpandedText) {
