@@ -1,5 +1,7 @@
 #include "parser/parse_arena.h"
 
+#include <algorithm>
+
 namespace Velkor::OrvTessan {
 
 template <class T>
@@ -10,7 +12,7 @@ T* ParseArena::Pool<T>::Next() {
 
 template <class T>
 void ParseArena::Pool<T>::Clear() {
-  for (std::size_t i = 0; i < used; ++i) items[i] = T();
+  std::for_each_n(items.begin(), used, [](T& item) { item = T(); });
   used = 0;
 }
 

@@ -67,13 +67,16 @@ struct StatementState {
   SmartPointer<Orv::INCObjectExpression> syncCondition;
   std::int32_t declarationScope = 0;
   std::int32_t declarationType = 0;
+  // The empty modifier of the block's address words, made for the first.
+  SmartPointer<Orv::INCObjectExpression> noModifier;
 
-  // Forgets the CASE selector and the synchronized action of a block; the
-  // declaration context stays for the next DEF.
+  // Forgets the CASE selector, the synchronized action and the modifier of
+  // a block; the declaration context stays for the next DEF.
   void EndBlock() {
     caseSelector.reset();
     syncKind = kNoSynchronizedAction;
     syncCondition.reset();
+    noModifier.reset();
   }
 };
 

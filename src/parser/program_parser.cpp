@@ -75,7 +75,10 @@ bool LookUpStructType(Orv::IExecutionContext* context, const Orv::String& name,
   Orv::ITypeRegistry* registry = context->GetTypeRegistry();
   SmartPointer<Orv::INCType> type;
   if (registry == nullptr || registry->FindType(name, type) != Orv::ORV_SUCCESS) return false;
-  Cache(cached, Orv::DynamicPointerCast<Orv::INCStructType>(type));
+  // The registry hands out the same type parse after parse; only another
+  // one needs narrowing.
+  const Orv::INCType* known = cached.get();
+  if (type.get() != known) Cache(cached, Orv::DynamicPointerCast<Orv::INCStructType>(type));
   return true;
 }
 

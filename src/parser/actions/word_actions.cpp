@@ -47,6 +47,16 @@ bool AppendComputedMWord(ParseSession& session, const Expr& value, const Express
   return true;
 }
 
+// How an address value is applied, as the text constant the word's "Flag"
+// carries. Most words have none: one empty text serves every word of a
+// block, as a constant's node holds nothing a later word could change.
+ExpressionRef Modifier(ParseSession& session, std::string_view modifier) {
+  if (!modifier.empty()) return StringConstant(session, modifier);
+  ExpressionRef& none = session.state.statement.noModifier;
+  if (!none) none = StringConstant(session, "");
+  return none;
+}
+
 }  // namespace
 
 bool IntegerConstant(ParseSession& session, Expr*& result, const char* digits, bool negate) {
@@ -62,7 +72,7 @@ bool RealConstant(ParseSession& session, Expr*& result, const char* text, bool n
 }
 
 bool AddressValue(ParseSession& session, Expr*& result, Expr* value, const char* modifier) {
-  value->modifier = StringConstant(session, modifier);
+  value->modifier = Modifier(session, modifier);
   result = value;
   return true;
 }
@@ -89,7 +99,7 @@ bool FixedAddressWord(ParseSession& session, const AddressWord& address, Expr* v
 }
 
 bool ConstantAddressWord(ParseSession& session, const AddressWord& address, Expr* constant) {
-  return AppendAddressWord(session, address.name, address, *constant, StringConstant(session, ""));
+  return AppendAddressWord(session, address.name, address, *constant, Modifier(session, ""));
 }
 
 bool AssignedAddressWord(ParseSession& session, const AddressWord& address, Expr* value) {
