@@ -37,6 +37,8 @@ void ArgumentExpressionList::RegisterMapArgument(const String& name, INCObjectEx
       return;
     }
   }
+  // Address words name two arguments, Value and Flag: room for both at once.
+  if (map_.empty()) map_.reserve(2);
   map_.push_back({name, argument});
 }
 

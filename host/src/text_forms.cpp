@@ -1,12 +1,81 @@
 // Text forms of reals and quoted texts.
 #include "orvref/text_forms.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 #include "expressions/node.h"
 
 namespace Velkor::OrvReference {
+namespace {
+
+constexpr double kPowersOfTen[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+constexpr int kMostDecimals = 6;
+// Below this no two numbers of at most kMostDecimals decimals read back as
+// the same real: the reals there lie closer together than 1e-6.
+constexpr double kShortDecimalLimit = 1e9;
+
+int DigitCount(std::uint64_t number) {
+  int count = 1;
+  while (number >= 10) {
+    number /= 10;
+    ++count;
+  }
+  return count;
+}
+
+// The text std::to_chars gives a real that a number of few decimals reads
+// back as (most coordinates and feeds of a part program), without its
+// search for the shortest digits: these are the digits of value x 10^k
+// rounded, for the fewest decimals k that read back as the value. The fixed
+// form is written unless the exponent form is shorter, as std::to_chars
+// decides. False, with nothing written, for any other real.
+bool AppendShortDecimal(double value, std::string& out) {
+  const double magnitude = std::fabs(value);
+  if (!(magnitude < kShortDecimalLimit)) return false;
+  for (int decimals = 0; decimals <= kMostDecimals; ++decimals) {
+    const double scaled = std::nearbyint(magnitude * kPowersOfTen[decimals]);
+    if (scaled / kPowersOfTen[decimals] != magnitude) continue;
+    char digits[24];
+    const auto number = static_cast<std::uint64_t>(scaled);
+    const int length = static_cast<int>(std::to_chars(digits, digits + sizeof digits, number).ptr - digits);
+    int significant = length;
+    while (significant > 1 && digits[significant - 1] == '0') --significant;
+    const int exponent = length - 1 - decimals;
+    const int fixedLength = decimals == 0 ? length : std::max(length, decimals + 1) + 1;
+    const int exponentLength = significant + (significant > 1 ? 1 : 0) + 2 + (std::abs(exponent) >= 100 ? 3 : 2);
+    if (std::signbit(value)) out += '-';
+    if (fixedLength <= exponentLength) {
+      if (decimals == 0) {
+        out.append(digits, static_cast<std::size_t>(length));
+      } else if (length > decimals) {
+        out.append(digits, static_cast<std::size_t>(length - decimals));
+        out += '.';
+        out.append(digits + length - decimals, static_cast<std::size_t>(decimals));
+      } else {
+        out += "0.";
+        out.append(static_cast<std::size_t>(decimals - length), '0');
+        out.append(digits, static_cast<std::size_t>(length));
+      }
+    } else {
+      out += digits[0];
+      if (significant > 1) {
+        out += '.';
+        out.append(digits + 1, static_cast<std::size_t>(significant - 1));
+      }
+      out += exponent < 0 ? "e-" : "e+";
+      if (std::abs(exponent) < 10) out += '0';
+      AppendInteger(std::abs(exponent), out);
+    }
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 std::string RealText(double value) {
   std::string text;
@@ -27,11 +96,15 @@ std::string ExpressionText(const Orv::INCObject* expression) {
 }
 
 void AppendRealText(double value, std::string& out) {
-  char buffer[64];
-  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-  const std::string_view text(buffer, error == std::errc() ? static_cast<std::size_t>(end - buffer) : 0);
-  out += text;
-  if (text.find_first_of(".eabcdfghijklmnopqrstuvwxyz") == std::string_view::npos) out += ".0";
+  const std::size_t start = out.size();
+  if (!AppendShortDecimal(value, out)) {
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, error == std::errc() ? end : buffer);
+  }
+  if (std::string_view(out).substr(start).find_first_of(".eabcdfghijklmnopqrstuvwxyz") == std::string_view::npos) {
+    out += ".0";
+  }
 }
 
 void AppendQuotedText(std::string_view text, char quote, std::string& out) {

@@ -3,6 +3,11 @@
 // defaults, clones and update handles, and type comparison.
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <string>
+
 #include "orvref/live_objects.h"
 #include "orvref/text_forms.h"
 #include "orvref/update_record.h"
@@ -57,6 +62,49 @@ class HostValues : public ::testing::Test {
   ValueFactory values_;
   const std::int64_t startCount_ = LiveObjectCount();
 };
+
+// What the text form of a real is defined as: std::to_chars's shortest text,
+// with ".0" when it has neither a point nor an exponent nor letters.
+std::string ShortestText(double value) {
+  char buffer[64];
+  std::string text(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+  if (text.find_first_of(".eabcdfghijklmnopqrstuvwxyz") == std::string::npos) text += ".0";
+  return text;
+}
+
+// Reals of few decimals take a shorter way to their text than the others;
+// both must give the shortest text, whichever of the fixed and the exponent
+// form is shorter.
+TEST(RealText, IsTheShortestTextThatReadsBack) {
+  for (const double value :
+       {0.0,       -0.0,  1.0,      -1.0,     0.1,     0.3,         1.0 / 3,          0.0001,      0.0005,
+        0.00012,   0.001, 100000.0, 1e6,      1200.0,  123456789.0, 999999999.999999, 999999999.0, 1e9,
+        1e9 - 0.5, 5e-7,  139.427,  -474.989, -22.497, 298.44,      2.5e-6,           1e15,        12345678.901234,
+        0.000001}) {
+    EXPECT_EQ(RealText(value), ShortestText(value)) << value;
+  }
+  std::uint64_t seed = 1;
+  const auto next = [&seed] {
+    seed = seed * 6364136223846793005u + 1442695040888963407u;
+    return seed >> 11;
+  };
+  for (int i = 0; i < 200000; ++i) {
+    // A decimal text of up to nine digits before the point and eight after.
+    std::string decimal = next() % 2 ? "-" : "";
+    decimal += std::to_string(next() % 1000000000 /
+                              (next() % 9 == 0 ? 1 : static_cast<std::uint64_t>(std::pow(10, next() % 9))));
+    const int decimals = static_cast<int>(next() % 9);
+    if (decimals > 0) decimal += '.';
+    for (int d = 0; d < decimals; ++d) decimal += static_cast<char>('0' + next() % 10);
+    const double parsed = std::strtod(decimal.c_str(), nullptr);
+    ASSERT_EQ(RealText(parsed), ShortestText(parsed)) << decimal;
+    // And any real, of whatever bits.
+    double any = 0;
+    const std::uint64_t bits = next() << 11 | next() % 2048;
+    std::memcpy(&any, &bits, sizeof any);
+    if (std::isfinite(any)) ASSERT_EQ(RealText(any), ShortestText(any)) << bits;
+  }
+}
 
 TEST_F(HostValues, TextFormsOfBasicValues) {
   EXPECT_EQ(RealText(12.5), "12.5");

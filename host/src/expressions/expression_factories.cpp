@@ -1,5 +1,6 @@
 #include "expressions/expression_factories.h"
 
+#include "exact_type.h"
 #include "expressions/call_nodes.h"
 #include "expressions/constant_node.h"
 #include "expressions/element_nodes.h"
@@ -61,7 +62,7 @@ Orv::TResult MakeMethod(ExecutionContext& context, const char* keyword, std::int
 }  // namespace
 
 Orv::TResult ExpressionFactory::CreateConstantExpression(Orv::INCValue* value, Result& result) {
-  auto* basic = dynamic_cast<BasicValue*>(value);
+  auto* basic = AsExactly<BasicValue>(value);
   if (basic == nullptr) return kRefused;
   return Made(new ConstantNode(basic), result);
 }
