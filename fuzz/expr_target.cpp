@@ -1,0 +1,13 @@
+// Fuzz target `expr`: the input is one expression text for ParseExpression,
+// its result rendered as a host expression tree.
+#include "fuzz_machine.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace Velkor::Fuzz;
+  FuzzMachine& machine = FuzzMachine::Get();
+  machine.RunOnSharedChannel([&](Channel& channel) {
+    Velkor::Orv::SmartPointer<Velkor::Orv::INCExpression> result;
+    machine.ParseExpression(channel, std::string_view(reinterpret_cast<const char*>(data), size), result);
+  });
+  return 0;
+}

@@ -1,0 +1,105 @@
+#include "fuzz_machine.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "orvref/live_objects.h"
+#include "orvref/text_forms.h"
+#include "parser/parse_state.h"
+
+extern "C" Velkor::Orv::TResult CreateMachineObjects(Velkor::Orv::IProgramParser**, Velkor::Orv::ICommandMapper**,
+                                                     Velkor::Orv::IMethodMapper**);
+extern "C" Velkor::Orv::TResult CreateChannelObjects(Velkor::Orv::IControllerState**);
+
+namespace Velkor::Fuzz {
+namespace {
+
+// Standard output goes to an anonymous file, so that a write by the plug-in
+// shows as its size.
+void WatchStandardOutput() {
+  std::FILE* watched = std::tmpfile();
+  if (watched == nullptr || ::dup2(::fileno(watched), STDOUT_FILENO) < 0) Fault("cannot watch standard output");
+}
+
+bool StandardOutputWritten() {
+  std::fflush(stdout);
+  struct stat status {};
+  return ::fstat(STDOUT_FILENO, &status) != 0 || status.st_size != 0;
+}
+
+}  // namespace
+
+void Fault(const std::string& what) {
+  std::fprintf(stderr, "fuzz fault: %s\n", what.c_str());
+  std::abort();
+}
+
+FuzzMachine& FuzzMachine::Get() {
+  static FuzzMachine machine;
+  return machine;
+}
+
+FuzzMachine::FuzzMachine() {
+  WatchStandardOutput();
+  if (CreateMachineObjects(&parser_, &commands_, &methods_) != Orv::ORV_SUCCESS) Fault("no machine objects");
+}
+
+void FuzzMachine::PrepareChannel(Channel& channel) {
+  channel.context.SetMethodMapper(methods_);
+  Orv::IControllerState* state = nullptr;
+  if (CreateChannelObjects(&state) != Orv::ORV_SUCCESS) Fault("no controller state");
+  const Orv::TResult initialized = state->Initialize(&channel.context.channel());
+  delete state;
+  if (initialized != Orv::ORV_SUCCESS) Fault("the controller state did not initialise the channel");
+}
+
+void FuzzMachine::BeginInput() {
+  liveBefore_ = OrvReference::LiveObjectCount();
+}
+
+void FuzzMachine::EndInput() {
+  OrvTessan::ParseState& state = OrvTessan::ParseState::Global();
+  state.macros.clear();
+  state.host = {};
+  const std::int64_t live = OrvReference::LiveObjectCount();
+  if (live != liveBefore_) {
+    Fault("host objects alive after the input: " + std::to_string(live) + ", before: " + std::to_string(liveBefore_));
+  }
+  if (StandardOutputWritten()) Fault("the plug-in wrote to standard output");
+}
+
+Parsed FuzzMachine::ParseBlock(Channel& channel, std::string_view block) {
+  channel.recorder.BeginBlock();
+  Parsed parsed;
+  parsed.result =
+      parser_->ParseBlock(Orv::String(block.data(), block.size()), &channel.recorder, &parsed.kind, &parsed.message);
+  parsed.trace = channel.recorder.Trace();
+  return parsed;
+}
+
+Parsed FuzzMachine::ParseExpression(Channel& channel, std::string_view text,
+                                    Orv::SmartPointer<Orv::INCExpression>& result) {
+  Parsed parsed;
+  parsed.result = parser_->ParseExpression(Orv::String(text.data(), text.size()), &channel.context, &result,
+                                           &parsed.kind, &parsed.message);
+  if (parsed.result == Orv::ORV_SUCCESS && result) parsed.trace = OrvReference::ExpressionText(result.get());
+  return parsed;
+}
+
+std::vector<std::string_view> LinesOf(const std::uint8_t* data, std::size_t size, std::size_t limit) {
+  std::vector<std::string_view> lines;
+  std::string_view rest(reinterpret_cast<const char*>(data), size);
+  while (!rest.empty() && lines.size() < limit) {
+    const std::size_t end = std::min(rest.find('\n'), rest.size());
+    std::string_view line = rest.substr(0, end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+  }
+  return lines;
+}
+
+}  // namespace Velkor::Fuzz

@@ -1,0 +1,98 @@
+// What every fuzz target drives: the plug-in's objects made through its two
+// exports, and a fresh reference-host channel for each input. After each
+// input the host objects alive must be as many as before it and nothing may
+// have been written to standard output; otherwise the target aborts, so that
+// the fuzzer keeps the input.
+#pragma once
+
+#include <orv/orv.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "orvref/execution_context.h"
+#include "orvref/parse_context.h"
+
+namespace Velkor::Fuzz {
+
+// The host side of one input: a channel prepared by the plug-in's
+// controller state, and a parse context that records the blocks' items.
+struct Channel {
+  OrvReference::ExecutionContext context;
+  OrvReference::RecordingParseContext recorder{context};
+};
+
+// The outcome of one parse: its result, message and trace.
+struct Parsed {
+  Orv::TResult result = 0;
+  std::int32_t kind = 0;
+  Orv::String message;
+  std::string trace;
+};
+
+class FuzzMachine {
+ public:
+  // The machine of this process, made on first use.
+  static FuzzMachine& Get();
+
+  Orv::IProgramParser& parser() { return *parser_; }
+  Orv::ICommandMapper& commands() { return *commands_; }
+  Orv::IMethodMapper& methods() { return *methods_; }
+
+  // Runs one input against a fresh channel, then checks what it left.
+  template <class Input>
+  void Run(Input input) {
+    BeginInput();
+    {
+      Channel channel;
+      PrepareChannel(channel);
+      input(channel);
+    }
+    EndInput();
+  }
+
+  // Runs one input that changes no channel (a bare expression is only
+  // parsed) against a channel kept for such inputs, then checks what it left.
+  template <class Input>
+  void RunOnSharedChannel(Input input) {
+    if (!shared_) {
+      shared_ = std::make_unique<Channel>();
+      PrepareChannel(*shared_);
+    }
+    BeginInput();
+    input(*shared_);
+    EndInput();
+  }
+
+  // Parses a block, its trace rendered.
+  Parsed ParseBlock(Channel& channel, std::string_view block);
+  // Parses an expression, rendered as a host expression tree.
+  Parsed ParseExpression(Channel& channel, std::string_view text, Orv::SmartPointer<Orv::INCExpression>& result);
+
+ private:
+  FuzzMachine();
+  void PrepareChannel(Channel& channel);
+  void BeginInput();
+  // Forgets the macros and the host objects the parser kept of the channel,
+  // then checks the live count and standard output.
+  void EndInput();
+
+  Orv::IProgramParser* parser_ = nullptr;
+  Orv::ICommandMapper* commands_ = nullptr;
+  Orv::IMethodMapper* methods_ = nullptr;
+  std::int64_t liveBefore_ = 0;
+  std::unique_ptr<Channel> shared_;
+};
+
+// The lines of an input: split at LF, a CR before it dropped; at most
+// `limit` lines.
+std::vector<std::string_view> LinesOf(const std::uint8_t* data, std::size_t size, std::size_t limit = 256);
+
+// Stops the process with `what` on standard error: a fault the fuzzer keeps.
+[[noreturn]] void Fault(const std::string& what);
+
+}  // namespace Velkor::Fuzz
