@@ -18,15 +18,6 @@ constexpr int kMostDecimals = 6;
 // the same real: the reals there lie closer together than 1e-6.
 constexpr double kShortDecimalLimit = 1e9;
 
-int DigitCount(std::uint64_t number) {
-  int count = 1;
-  while (number >= 10) {
-    number /= 10;
-    ++count;
-  }
-  return count;
-}
-
 // The text std::to_chars gives a real that a number of few decimals reads
 // back as (most coordinates and feeds of a part program), without its
 // search for the shortest digits: these are the digits of value x 10^k

@@ -102,7 +102,9 @@ TEST(RealText, IsTheShortestTextThatReadsBack) {
     double any = 0;
     const std::uint64_t bits = next() << 11 | next() % 2048;
     std::memcpy(&any, &bits, sizeof any);
-    if (std::isfinite(any)) ASSERT_EQ(RealText(any), ShortestText(any)) << bits;
+    if (std::isfinite(any)) {
+      ASSERT_EQ(RealText(any), ShortestText(any)) << bits;
+    }
   }
 }
 
