@@ -18,6 +18,7 @@ Channel::~Channel() = default;
 Orv::TResult Channel::DeclareSubprogram(const Orv::String& name) {
   if (listener_) listener_->SubprogramDeclared(name);
   subprograms_[name].clear();
+  ++subprogramDeclarationCount_;
   return Orv::ORV_SUCCESS;
 }
 
@@ -26,6 +27,7 @@ Orv::TResult Channel::AddParameterMode(const Orv::String& name, std::int32_t mod
   const auto found = subprograms_.find(name);
   if (found == subprograms_.end()) return kRefused;
   found->second.push_back(mode);
+  ++subprogramDeclarationCount_;
   return Orv::ORV_SUCCESS;
 }
 

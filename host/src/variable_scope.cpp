@@ -1,25 +1,85 @@
 #include "orvref/variable_scope.h"
 
+#include <functional>
+#include <string_view>
+
 #include "expressions/variable_nodes.h"
+#include "values/array_type.h"
 #include "values/basic_value.h"
 #include "values/storage.h"
 
 namespace Velkor::OrvReference {
 namespace {
+
 constexpr Orv::TResult kRefused = 1;
-}  // namespace
 
-VariableScope::VariableScope(ExecutionContext& context) : context_(context) {}
-VariableScope::~VariableScope() = default;
+using Variable = VariableScope::Variable;
 
-const VariableScope::Variable* VariableScope::Find(const Orv::String& name) const {
-  const auto found = variables_.find(name);
-  return found == variables_.end() ? nullptr : &found->second;
+std::uint64_t Mix(std::uint64_t value) {
+  value ^= value >> 33;
+  value *= 0xff51afd7ed558ccdULL;
+  value ^= value >> 33;
+  value *= 0xc4ceb9fe1a85ec53ULL;
+  return value ^ (value >> 33);
 }
 
-const VariableScope::Variable* VariableScope::Find(const Orv::String& name, Variable::Kind kind) const {
+// Equal for types a parser reads alike: the same basic type, the same
+// structure type, arrays of the same sizes of such elements.
+std::uint64_t TypeDigest(const Orv::INCType* type) {
+  std::int32_t code = 0;
+  if (type == nullptr) return Mix(1);
+  if (BasicTypeCode(type, code)) return Mix(2 + static_cast<std::uint64_t>(code));
+  if (const auto* array = dynamic_cast<const ArrayType*>(type)) {
+    std::uint64_t digest = Mix(3 + TypeDigest(&array->elementType()));
+    for (const std::int32_t size : array->sizes()) digest = Mix(digest + static_cast<std::uint32_t>(size));
+    return digest;
+  }
+  return Mix(reinterpret_cast<std::uintptr_t>(type));
+}
+
+std::uint64_t EntryDigest(const Orv::String& name, const Variable& variable) {
+  const std::uint64_t nameDigest = std::hash<std::string_view>()(std::string_view(name.data(), name.size()));
+  return Mix(nameDigest + Mix(static_cast<std::uint64_t>(variable.kind) + TypeDigest(variable.type.get())));
+}
+
+}  // namespace
+
+VariableScope::VariableScope(ExecutionContext& context) : context_(context), frames_(1) {}
+VariableScope::~VariableScope() = default;
+
+const Variable* VariableScope::FindIn(std::size_t frame, const Orv::String& name) const {
+  if (frame >= frames_.size()) return nullptr;
+  const auto found = frames_[frame].variables.find(name);
+  return found == frames_[frame].variables.end() ? nullptr : &found->second;
+}
+
+std::uint64_t VariableScope::Signature() const {
+  // An empty local frame adds nothing.
+  const std::uint64_t channel = frames_[kChannelFrame].signature;
+  return frames_.size() == 1 ? channel : channel ^ frames_.back().signature;
+}
+
+std::optional<std::size_t> VariableScope::FrameOf(const Orv::String& name) const {
+  const std::size_t innermost = frames_.size() - 1;
+  if (innermost != kChannelFrame && FindIn(innermost, name)) return innermost;
+  if (FindIn(kChannelFrame, name)) return kChannelFrame;
+  return std::nullopt;
+}
+
+const Variable* VariableScope::Find(const Orv::String& name) const {
+  const std::optional<std::size_t> frame = FrameOf(name);
+  return frame ? FindIn(*frame, name) : nullptr;
+}
+
+const Variable* VariableScope::Find(const Orv::String& name, Variable::Kind kind) const {
   const Variable* variable = Find(name);
   return variable && variable->kind == kind ? variable : nullptr;
+}
+
+Variable* VariableScope::FindLocal(const Orv::String& name, Variable::Kind kind) {
+  if (frames_.size() == 1) return nullptr;
+  const auto found = frames_.back().variables.find(name);
+  return found != frames_.back().variables.end() && found->second.kind == kind ? &found->second : nullptr;
 }
 
 Orv::TResult VariableScope::Check(const Orv::String& name, Variable::Kind kind) const {
@@ -47,34 +107,80 @@ Orv::TResult VariableScope::GetStructVariable(const Orv::String& name, Orv::Smar
   return Orv::ORV_SUCCESS;
 }
 
-Orv::TResult VariableScope::DeclareScalar(const Orv::String& name, std::int32_t typeCode) {
-  return DeclareScalar(name, BasicValue::Zero(typeCode).get());
+void VariableScope::Replace(Frame& frame, const Orv::String& name, Variable& entry, Variable variable) {
+  frame.signature ^= EntryDigest(name, entry) ^ EntryDigest(name, variable);
+  entry = std::move(variable);
 }
 
-Orv::TResult VariableScope::DeclareScalar(const Orv::String& name, Orv::INCValue* value) {
+Orv::TResult VariableScope::Declare(const Orv::String& name, Variable variable, bool local) {
+  Frame& frame = local ? frames_.back() : frames_[kChannelFrame];
+  const auto [found, added] = frame.variables.try_emplace(name, variable);
+  if (added) {
+    frame.signature ^= EntryDigest(name, variable);
+  } else {
+    Replace(frame, name, found->second, std::move(variable));
+  }
+  return Orv::ORV_SUCCESS;
+}
+
+Orv::TResult VariableScope::DeclareScalar(const Orv::String& name, std::int32_t typeCode, bool local) {
+  return DeclareScalar(name, BasicValue::Zero(typeCode).get(), local);
+}
+
+Orv::TResult VariableScope::DeclareScalar(const Orv::String& name, Orv::INCValue* value, bool local) {
   Orv::SmartPointer<Orv::INCType> type;
   if (value == nullptr || value->GetType(type) != Orv::ORV_SUCCESS) return kRefused;
-  variables_[name] = {Variable::Kind::kScalar, type, value};
-  return Orv::ORV_SUCCESS;
+  return Declare(name, {Variable::Kind::kScalar, type, value, nullptr}, local);
 }
 
-Orv::TResult VariableScope::DeclareArray(const Orv::String& name, Orv::INCArrayType* type) {
+Orv::TResult VariableScope::DeclareArray(const Orv::String& name, Orv::INCArrayType* type, bool local) {
   Orv::SmartPointer<Orv::INCObject> value;
   if (type && type->CreateValue(value) != Orv::ORV_SUCCESS) return kRefused;
-  variables_[name] = {Variable::Kind::kArray, type, value};
-  return Orv::ORV_SUCCESS;
+  return Declare(name, {Variable::Kind::kArray, type, value, nullptr}, local);
 }
 
-Orv::TResult VariableScope::DeclareStruct(const Orv::String& name, Orv::INCStructType* type) {
+Orv::TResult VariableScope::DeclareStruct(const Orv::String& name, Orv::INCStructType* type, bool local) {
   Orv::SmartPointer<Orv::INCStruct> value;
   if (type == nullptr || type->CreateValue(value) != Orv::ORV_SUCCESS) return kRefused;
-  variables_[name] = {Variable::Kind::kStruct, type, value};
-  return Orv::ORV_SUCCESS;
+  return Declare(name, {Variable::Kind::kStruct, type, value, nullptr}, local);
 }
 
-bool VariableScope::AssignScalar(const Orv::String& name, Orv::INCValue* value) {
-  const auto found = variables_.find(name);
-  if (found == variables_.end() || found->second.kind != Variable::Kind::kScalar) return false;
+bool VariableScope::BindScalar(const Orv::String& name, Orv::SmartPointer<Orv::INCLValue> target) {
+  Variable* variable = FindLocal(name, Variable::Kind::kScalar);
+  if (variable == nullptr || !target) return false;
+  variable->reference = std::move(target);
+  return true;
+}
+
+bool VariableScope::BindObject(const Orv::String& name, Orv::INCObject* value, bool copy) {
+  const bool isArray = dynamic_cast<Orv::INCArray*>(value) != nullptr;
+  Variable* variable = FindLocal(name, isArray ? Variable::Kind::kArray : Variable::Kind::kStruct);
+  auto* object = dynamic_cast<Orv::INCObjectValue*>(value);
+  Orv::SmartPointer<Orv::INCType> type;
+  if (variable == nullptr || object == nullptr || object->GetType(type) != Orv::ORV_SUCCESS) return false;
+  // An array parameter takes the type of what it is bound to.
+  if (!isArray && variable->type->CompareType(type.get()) != 0) return false;
+  Replace(frames_.back(), name, *variable,
+          {variable->kind, type, copy ? DeepCopy(value) : Orv::SmartPointer<Orv::INCObject>(value), nullptr});
+  return true;
+}
+
+void VariableScope::EnterLocalFrame() {
+  frames_.emplace_back();
+}
+
+void VariableScope::LeaveLocalFrame() {
+  if (frames_.size() > 1) frames_.pop_back();
+}
+
+bool VariableScope::AssignScalar(const Orv::String& name, Orv::INCValue* value, std::optional<std::size_t> frame) {
+  if (!frame) frame = FrameOf(name);
+  if (!frame) return false;
+  const auto found = frames_[*frame].variables.find(name);
+  if (found == frames_[*frame].variables.end() || found->second.kind != Variable::Kind::kScalar ||
+      found->second.reference) {
+    return false;
+  }
   Orv::SmartPointer<Orv::INCObject> stored = StoredCopy(*found->second.type, value);
   if (!stored) return false;
   found->second.value = std::move(stored);

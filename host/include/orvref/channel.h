@@ -44,6 +44,11 @@ class Channel final : public Orv::IChannel {
   Orv::TResult GetParameterMode(const Orv::String& name, std::int32_t index, std::int32_t& mode) const override;
   // Records each name it answers "not declared" for.
   std::int32_t IsSubprogramUndeclared(const Orv::String& name) const override;
+  // As IsSubprogramUndeclared, the other way round, and without a record.
+  bool HasSubprogramDeclaration(const Orv::String& name) const { return subprograms_.count(name) != 0; }
+  // Grows with every declaration and parameter mode: what parses of calls
+  // depend on.
+  std::uint64_t subprogramDeclarationCount() const { return subprogramDeclarationCount_; }
 
   // Names are matched exactly.
   Orv::TResult GetAxisIndex(const Orv::String& name, std::int32_t& index) const override;
@@ -109,6 +114,7 @@ class Channel final : public Orv::IChannel {
   double radiusTolerance_ = 0.001;
   std::map<Orv::String, Transformation> transformations_;
   std::map<Orv::String, std::vector<std::int32_t>> subprograms_;
+  std::uint64_t subprogramDeclarationCount_ = 0;
   mutable std::vector<Orv::String> undeclaredQueries_;
   SubprogramListener* listener_ = nullptr;
   std::optional<bool> switchA_;

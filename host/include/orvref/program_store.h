@@ -43,6 +43,12 @@ struct ReadLimits {
   std::int32_t linesPerCheckpoint = 1024;
 };
 
+// The host's own copy of the plug-in's message for a block too long to
+// parse: a line longer than the program store hands out is refused with it,
+// message kind 0, without being parsed.
+inline constexpr const char* kLineTooLongMessage =
+    "The current line exceeds the maximum length permitted by the controller.";
+
 class ProgramFile final : public Orv::IProgramText {
  public:
   static constexpr std::size_t kMaximumLineLength = ReadLimits{}.maximumLineLength;

@@ -1,11 +1,14 @@
 // Reference host: the variables of a channel by name, holding their live
-// values.
+// values. Channel variables live for the whole run; a running subprogram has
+// a local frame of its own, which hides the locals of its caller.
 #pragma once
 
 #include <orv/context.h>
 
+#include <cstdint>
 #include <map>
 #include <optional>
+#include <vector>
 
 namespace Velkor::OrvReference {
 
@@ -17,10 +20,16 @@ class VariableScope final : public Orv::IVariableScope {
     enum class Kind { kScalar, kArray, kStruct };
     Kind kind;
     // Null for an array declared without a type (an array parameter): such
-    // an array has no elements until a call would bind one.
+    // an array has no elements until a call binds one.
     Orv::SmartPointer<Orv::INCType> type;
     Orv::SmartPointer<Orv::INCObject> value;
+    // A scalar passed by reference: what it reads and writes instead of a
+    // value of its own.
+    Orv::SmartPointer<Orv::INCLValue> reference;
   };
+
+  // The frame of the channel variables; local frames follow it.
+  static constexpr std::size_t kChannelFrame = 0;
 
   // Scalars are handed out as assignable nodes of `context`.
   explicit VariableScope(ExecutionContext& context);
@@ -39,28 +48,64 @@ class VariableScope final : public Orv::IVariableScope {
   void SetScopeSwitchB(bool on) override { switchB_ = on; }
   void SetScopeSwitchC(bool on) override { switchC_ = on; }
 
-  // Declarations; a name declared again is declared anew, whatever it was.
-  // A scalar of a type code starts at the type's default.
-  Orv::TResult DeclareScalar(const Orv::String& name, std::int32_t typeCode);
-  Orv::TResult DeclareScalar(const Orv::String& name, Orv::INCValue* value);
-  Orv::TResult DeclareArray(const Orv::String& name, Orv::INCArrayType* type);
-  Orv::TResult DeclareStruct(const Orv::String& name, Orv::INCStructType* type);
+  // Declarations; a name declared again in the same frame is declared anew,
+  // whatever it was. A local declaration goes into the innermost local
+  // frame, or among the channel variables while there is none. A scalar of
+  // a type code starts at the type's default.
+  Orv::TResult DeclareScalar(const Orv::String& name, std::int32_t typeCode, bool local = false);
+  Orv::TResult DeclareScalar(const Orv::String& name, Orv::INCValue* value, bool local = false);
+  Orv::TResult DeclareArray(const Orv::String& name, Orv::INCArrayType* type, bool local = false);
+  Orv::TResult DeclareStruct(const Orv::String& name, Orv::INCStructType* type, bool local = false);
 
+  // Parameters of the innermost local frame, declared before: a scalar that
+  // reads and writes `target`, or an array or structure that is `value`
+  // itself (by reference) or a copy of it (by value). False when the name is
+  // no local of that kind or the value is none of it.
+  bool BindScalar(const Orv::String& name, Orv::SmartPointer<Orv::INCLValue> target);
+  bool BindObject(const Orv::String& name, Orv::INCObject* value, bool copy);
+
+  // A subprogram starts and ends: its locals appear and vanish.
+  void EnterLocalFrame();
+  void LeaveLocalFrame();
+  std::size_t FrameCount() const { return frames_.size(); }
+
+  // The variable a name denotes now: the innermost local frame first, then
+  // the channel variables.
   const Variable* Find(const Orv::String& name) const;
-  // Stores a copy converted to the scalar's type; false for an undeclared
-  // scalar or a value that does not fit it.
-  bool AssignScalar(const Orv::String& name, Orv::INCValue* value);
+  // The frame in which Find finds the name.
+  std::optional<std::size_t> FrameOf(const Orv::String& name) const;
+  // The variable of that name in one frame only.
+  const Variable* FindIn(std::size_t frame, const Orv::String& name) const;
+  // Stores a copy converted to the scalar's type, in the frame given or
+  // where the name is visible; false for an undeclared scalar, a scalar
+  // passed by reference, or a value that does not fit it.
+  bool AssignScalar(const Orv::String& name, Orv::INCValue* value, std::optional<std::size_t> frame = std::nullopt);
+
+  // A digest of the names visible now with their kinds and types: what a
+  // parse of a block depends on. Equal digests mean equal declarations.
+  std::uint64_t Signature() const;
 
   std::optional<bool> scopeSwitchA() const { return switchA_; }
   std::optional<bool> scopeSwitchB() const { return switchB_; }
   std::optional<bool> scopeSwitchC() const { return switchC_; }
 
  private:
+  struct Frame {
+    std::map<Orv::String, Variable> variables;
+    // The digests of the entries combined; see Signature().
+    std::uint64_t signature = 0;
+  };
+
   Orv::TResult Check(const Orv::String& name, Variable::Kind kind) const;
   const Variable* Find(const Orv::String& name, Variable::Kind kind) const;
+  Variable* FindLocal(const Orv::String& name, Variable::Kind kind);
+  Orv::TResult Declare(const Orv::String& name, Variable variable, bool local);
+  // Puts `variable` in place of what `name` was in `frame`, keeping the
+  // frame's digest.
+  void Replace(Frame& frame, const Orv::String& name, Variable& entry, Variable variable);
 
   ExecutionContext& context_;
-  std::map<Orv::String, Variable> variables_;
+  std::vector<Frame> frames_;
   std::optional<bool> switchA_;
   std::optional<bool> switchB_;
   std::optional<bool> switchC_;

@@ -1,6 +1,8 @@
 #include "expressions/element_nodes.h"
 
 #include "evaluation/operators.h"
+#include "expressions/constant_node.h"
+#include "expressions/object_node.h"
 
 namespace Velkor::OrvReference {
 namespace {
@@ -70,6 +72,18 @@ bool ElementNode::Store(Evaluation& evaluation, Orv::INCValue* value) const {
   if (!Locate(evaluation, array_.get(), indices_, array, indices)) return false;
   return array->SetElement(static_cast<std::int32_t>(indices.size()), indices.data(), value) == Orv::ORV_SUCCESS ||
          evaluation.Fail("The value does not fit the element, or the element lies outside the array.");
+}
+
+bool ElementNode::Bind(Evaluation& evaluation, SmartPointer<Orv::INCLValue>& bound) const {
+  SmartPointer<Orv::INCArray> array;
+  std::vector<std::int32_t> indices;
+  if (!Locate(evaluation, array_.get(), indices_, array, indices)) return false;
+  ExpressionList fixedIndices;
+  for (const std::int32_t index : indices) fixedIndices.emplace_back(new ConstantNode(BasicValue::Int(index)));
+  SmartPointer<Orv::INCType> elementType;
+  GetResultType(elementType);
+  bound = new ElementNode(new ObjectNode(array), std::move(fixedIndices), elementType, context());
+  return true;
 }
 
 StructElementNode::StructElementNode(SmartPointer<Orv::INCObjectExpression> array, ExpressionList indices,

@@ -15,6 +15,8 @@ class ElementNode final : public LValueNode {
   void Render(std::string& out) const override;
   bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override;
   bool Store(Evaluation& evaluation, Orv::INCValue* value) const override;
+  // The element of the array computed now, at the indices computed now.
+  bool Bind(Evaluation& evaluation, SmartPointer<Orv::INCLValue>& bound) const override;
 
  private:
   SmartPointer<Orv::INCObjectExpression> array_;

@@ -1,5 +1,7 @@
 #include "expressions/member_nodes.h"
 
+#include "expressions/object_node.h"
+
 namespace Velkor::OrvReference {
 namespace {
 
@@ -63,6 +65,15 @@ bool MemberNode::Store(Evaluation& evaluation, Orv::INCValue* value) const {
   if (!Structure(evaluation, structure_.get(), structure)) return false;
   return structure->SetMember(member_, value) == Orv::ORV_SUCCESS ||
          evaluation.Fail("The value does not fit the member '" + std::string(member_.data(), member_.size()) + "'.");
+}
+
+bool MemberNode::Bind(Evaluation& evaluation, SmartPointer<Orv::INCLValue>& bound) const {
+  SmartPointer<Orv::INCStruct> structure;
+  if (!Structure(evaluation, structure_.get(), structure)) return false;
+  SmartPointer<Orv::INCType> memberType;
+  GetResultType(memberType);
+  bound = new MemberNode(new ObjectNode(structure), member_, memberType, context());
+  return true;
 }
 
 FrameComponentNode::FrameComponentNode(SmartPointer<Orv::INCObjectExpression> frame, Orv::String component,

@@ -102,10 +102,16 @@ class LValueNode : public ValueNode<Orv::INCLValue> {
   // Stores a copy of the value where the node refers to, converted as the
   // storage requires.
   virtual bool Store(Evaluation& evaluation, Orv::INCValue* value) const = 0;
+  // A node that refers to where this one refers to now, whatever happens
+  // later: names looked up in the frames visible now, indices computed. It
+  // is what a parameter passed by reference stands for.
+  virtual bool Bind(Evaluation& evaluation, SmartPointer<Orv::INCLValue>& bound) const = 0;
 
  protected:
   LValueNode(SmartPointer<Orv::INCType> resultType, ExecutionContext& context)
       : ValueNode(std::move(resultType)), context_(context) {}
+
+  ExecutionContext& context() const { return context_; }
 
  private:
   ExecutionContext& context_;

@@ -2,21 +2,29 @@
 // They are looked up by name when the program runs.
 #pragma once
 
+#include <optional>
+
 #include "expressions/node.h"
 
 namespace Velkor::OrvReference {
 
+// A scalar, looked up where the name is visible when the program runs, or
+// in one frame of the scope once bound to it.
 class VariableNode final : public LValueNode {
  public:
-  VariableNode(Orv::String name, SmartPointer<Orv::INCType> type, ExecutionContext& context);
+  VariableNode(Orv::String name, SmartPointer<Orv::INCType> type, ExecutionContext& context,
+               std::optional<std::size_t> frame = std::nullopt);
 
   // (var NAME)
   void Render(std::string& out) const override;
+  // A scalar passed by reference reads and writes what it refers to.
   bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override;
   bool Store(Evaluation& evaluation, Orv::INCValue* value) const override;
+  bool Bind(Evaluation& evaluation, SmartPointer<Orv::INCLValue>& bound) const override;
 
  private:
   Orv::String name_;
+  std::optional<std::size_t> frame_;
 };
 
 // A whole array: neither a value nor assignable, but what array commands and

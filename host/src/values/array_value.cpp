@@ -42,6 +42,7 @@ Orv::TResult ArrayValue::SetElement(std::int32_t dimensionCount, const std::int3
   SmartPointer<Orv::INCObject> stored = StoredCopy(type_->elementType(), value);
   if (!stored) return kRefused;
   elements_[position] = std::move(stored);
+  ++changes_;
   return Orv::ORV_SUCCESS;
 }
 

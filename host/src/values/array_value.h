@@ -25,12 +25,16 @@ class ArrayValue final : public Orv::INCArray {
   const std::vector<SmartPointer<Orv::INCObject>>& elements() const { return elements_; }
   // A copy that shares no element that can change.
   SmartPointer<ArrayValue> Copy() const;
+  // Grows with every element stored; changes inside a live element that
+  // stays in place are not counted.
+  std::uint64_t Changes() const { return changes_; }
 
  private:
   bool Locate(std::int32_t dimensionCount, const std::int32_t* indices, std::size_t& position) const;
 
   SmartPointer<ArrayType> type_;
   std::vector<SmartPointer<Orv::INCObject>> elements_;
+  std::uint64_t changes_ = 0;
 };
 
 }  // namespace Velkor::OrvReference

@@ -1,5 +1,6 @@
 #include "values/struct_value.h"
 
+#include "values/array_value.h"
 #include "values/storage.h"
 
 namespace Velkor::OrvReference {
@@ -7,6 +8,12 @@ namespace Velkor::OrvReference {
 namespace {
 
 constexpr Orv::TResult kRefused = 1;
+
+std::uint64_t ChangesOf(const Orv::INCObject* member) {
+  if (const auto* array = dynamic_cast<const ArrayValue*>(member)) return array->Changes();
+  if (const auto* structure = dynamic_cast<const StructValue*>(member)) return structure->Changes();
+  return 0;
+}
 
 // Passes the SetUpdating calls on to the structure's record.
 class UpdateHandle final : public Orv::IUpdateHandle {
@@ -41,6 +48,7 @@ Orv::TResult StructValue::SetMember(const Orv::String& name, Orv::INCObject* val
   const auto position = static_cast<std::size_t>(index);
   SmartPointer<Orv::INCObject> stored = StoredCopy(*type_->members()[position].type, value);
   if (!stored) return kRefused;
+  replacedChanges_ += ChangesOf(members_[position].get()) + 1;
   members_[position] = std::move(stored);
   return Orv::ORV_SUCCESS;
 }
@@ -55,6 +63,21 @@ SmartPointer<StructValue> StructValue::Copy() const {
   members.reserve(members_.size());
   for (const auto& member : members_) members.push_back(DeepCopy(member.get()));
   return new StructValue(type_, std::move(members));
+}
+
+bool StructValue::AssignFrom(const StructValue& source) {
+  if (source.type_.get() != type_.get()) return false;
+  for (std::size_t i = 0; i < members_.size(); ++i) {
+    replacedChanges_ += ChangesOf(members_[i].get()) + 1;
+    members_[i] = DeepCopy(source.members_[i].get());
+  }
+  return true;
+}
+
+std::uint64_t StructValue::Changes() const {
+  std::uint64_t changes = replacedChanges_;
+  for (const auto& member : members_) changes += ChangesOf(member.get());
+  return changes;
 }
 
 Orv::TResult StructValue::GetUpdateHandle(SmartPointer<Orv::IUpdateHandle>& handle) {

@@ -24,6 +24,12 @@ class StructValue final : public Orv::INCStruct {
   const StructType& type() const { return *type_; }
   const std::vector<SmartPointer<Orv::INCObject>>& members() const { return members_; }
   SmartPointer<StructValue> Copy() const;
+  // Gives every member a copy of the member of `source`, a structure of the
+  // same type; false for a structure of another type.
+  bool AssignFrom(const StructValue& source);
+  // Grows with every change of a member or of an element of an array
+  // member, so that watching a structure costs one call.
+  std::uint64_t Changes() const;
 
   void RecordUpdating(bool updating) { updatingCalls_.push_back(updating); }
   const std::vector<bool>& updatingCalls() const { return updatingCalls_; }
@@ -32,6 +38,9 @@ class StructValue final : public Orv::INCStruct {
   SmartPointer<StructType> type_;
   std::vector<SmartPointer<Orv::INCObject>> members_;
   std::vector<bool> updatingCalls_;
+  // The changes of the members replaced so far, so that Changes() never
+  // falls when a member is replaced by a fresh one.
+  std::uint64_t replacedChanges_ = 0;
 };
 
 }  // namespace Velkor::OrvReference
