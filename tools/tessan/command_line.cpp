@@ -56,6 +56,9 @@ namespace {
 
 using Command = CommandLine::Command;
 
+// A command is a row of kCommands, an enumerator of CommandLine::Command and
+// a case in main(); an option is a row of kOptions naming the commands it
+// applies to, and a reader that puts its value into the CommandLine.
 enum class Operands { kFiles, kOneText };
 
 struct CommandSpec {
