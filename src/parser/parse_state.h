@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "parser/class_kinds.h"
 #include "parser/parse_arena.h"
 #include "parser/scanner.h"
 
@@ -92,6 +93,9 @@ struct ParseState {
   StatementState statement;
   SmartPointer<Orv::INCObjectExpression> expressionResult;
   ParseArena arena;
+  // Emptied whenever a program parser is constructed.
+  ExpressionKinds expressionKinds;
+  TypeKinds typeKinds;
   Scanner programScanner;
   Scanner expressionScanner;
 

@@ -227,7 +227,10 @@ void RecoverFromException(ParseState& state, std::int32_t* messageKind, Orv::Str
 }  // namespace
 
 ProgramParser::ProgramParser() {
-  ParseState::Global().macros.clear();
+  ParseState& state = ParseState::Global();
+  state.macros.clear();
+  state.expressionKinds.Clear();
+  state.typeKinds.Clear();
 }
 
 ProgramParser::~ProgramParser() = default;

@@ -55,11 +55,15 @@ SmartPointer<Orv::INCObjectExpression> ReferenceConstant(ParseSession& session, 
 }
 
 Orv::INCExpression* AsExpression(const SmartPointer<Orv::INCObjectExpression>& node) {
-  return dynamic_cast<Orv::INCExpression*>(node.get());
+  return ParseState::Global().expressionKinds.As<Orv::INCExpression>(node.get());
+}
+
+Orv::INCLValue* AsLValue(const SmartPointer<Orv::INCObjectExpression>& node) {
+  return ParseState::Global().expressionKinds.As<Orv::INCLValue>(node.get());
 }
 
 Orv::INCStructExpression* AsStructExpression(const SmartPointer<Orv::INCObjectExpression>& node) {
-  return dynamic_cast<Orv::INCStructExpression*>(node.get());
+  return ParseState::Global().expressionKinds.As<Orv::INCStructExpression>(node.get());
 }
 
 Expr* NewExpr(ParseSession& session, SmartPointer<Orv::INCObjectExpression> expression, std::int32_t type) {

@@ -26,9 +26,10 @@ SmartPointer<Orv::INCObjectExpression> BoolConstant(ParseSession& session, bool 
 // A constant whose value carries `object` (a reference value).
 SmartPointer<Orv::INCObjectExpression> ReferenceConstant(ParseSession& session, Orv::INCObject* object);
 
-// The node seen as a basic-result or a structure-result expression (null
-// when it is not one).
+// The node seen as a basic-result, an assignable or a structure-result
+// expression (null when it is not one).
 Orv::INCExpression* AsExpression(const SmartPointer<Orv::INCObjectExpression>& node);
+Orv::INCLValue* AsLValue(const SmartPointer<Orv::INCObjectExpression>& node);
 Orv::INCStructExpression* AsStructExpression(const SmartPointer<Orv::INCObjectExpression>& node);
 
 // A new expression value in the parse arena.

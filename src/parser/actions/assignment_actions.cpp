@@ -49,7 +49,7 @@ bool Assignment(ParseSession& session, Expr* target, Expr* value) {
     session.context->AddStructAssignment(targetStructure, valueStructure);
     return true;
   }
-  auto* assignable = dynamic_cast<Orv::INCLValue*>(target->expression.get());
+  auto* assignable = AsLValue(target->expression);
   auto* basicValue = AsExpression(value->expression);
   if (assignable == nullptr || basicValue == nullptr) return Refuse(session);
   session.context->AddAssignment(assignable, basicValue);

@@ -106,7 +106,7 @@ bool EndLoop(ParseSession& session) {
 // evaluated once, the end value at every test; a failed test leaves the
 // counter at the end value.
 bool For(ParseSession& session, Expr* variable, Expr* start, Expr* end) {
-  auto* counter = dynamic_cast<Orv::INCLValue*>(variable->expression.get());
+  auto* counter = AsLValue(variable->expression);
   if (variable->type != kIntType || counter == nullptr) return Refuse(session);
   const ExpressionRef one = IntConstant(session, 1);
   const ExpressionRef beforeStart = MakeBinaryExpression(session, start->expression, one, kMinusOperator);

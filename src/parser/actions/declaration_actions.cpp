@@ -59,7 +59,7 @@ void AssignInitialValue(ParseSession& session, std::string_view name, std::int32
     return;
   }
   host.expressions->CreateVariableExpression(HostText(name), target);
-  auto* assignable = dynamic_cast<Orv::INCLValue*>(target.get());
+  auto* assignable = AsLValue(target);
   Orv::INCExpression* basicValue = AsExpression(value);
   if (assignable && basicValue) session.context->AddAssignment(assignable, basicValue);
 }

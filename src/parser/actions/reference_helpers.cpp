@@ -25,7 +25,7 @@ bool ResolveCall(ParseSession& session, const Orv::String& name, std::int32_t co
   HostObjects& host = session.host();
   SmartPointer<Orv::INCType> type;
   host.executionContext->GetNameType(name, type);
-  if (auto* basic = dynamic_cast<Orv::INCBasicType*>(type.get())) {
+  if (auto* basic = session.state.typeKinds.As<Orv::INCBasicType>(type.get())) {
     std::vector<Orv::INCExpression*> arguments = BasicIndexes(count, indexes);
     host.expressions->CreateFunctionExpression(count, arguments.data(), name, result.expression);
     result.type = HostToParserType(basic->GetTypeCode());
@@ -65,9 +65,10 @@ bool ResolveArrayElement(ParseSession& session, const Orv::String& name, const S
   SmartPointer<Orv::INCType> arrayType;
   array->GetType(arrayType);
   SmartPointer<Orv::INCType> elementType;
-  if (auto* type = dynamic_cast<Orv::INCArrayType*>(arrayType.get())) type->GetElementType(elementType);
+  TypeKinds& kinds = session.state.typeKinds;
+  if (auto* type = kinds.As<Orv::INCArrayType>(arrayType.get())) type->GetElementType(elementType);
   std::vector<Orv::INCExpression*> basics = BasicIndexes(count, indexes);
-  if (auto* basic = dynamic_cast<Orv::INCBasicType*>(elementType.get())) {
+  if (auto* basic = kinds.As<Orv::INCBasicType>(elementType.get())) {
     host.expressions->CreateElementExpression(result.lvalue.get(), count, basics.data(), result.expression);
     result.type = HostToParserType(basic->GetTypeCode());
     return true;
