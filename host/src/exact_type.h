@@ -18,4 +18,13 @@ Final* AsExactly(Object* object) {
   return dynamic_cast<Final*>(object);
 }
 
+// The object as `Interface`, found by a pointer comparison when it is of the
+// host's own final class implementing it, else by dynamic_cast.
+template <class Interface, class Final, class Object>
+Interface* AsInterface(Object* object) {
+  static_assert(std::is_final_v<Final> && std::is_base_of_v<Interface, Final>);
+  if (object != nullptr && &typeid(*object) == &typeid(Final)) return static_cast<Final*>(object);
+  return dynamic_cast<Interface*>(object);
+}
+
 }  // namespace Velkor::OrvReference

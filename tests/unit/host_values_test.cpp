@@ -11,6 +11,7 @@
 #include "orvref/live_objects.h"
 #include "orvref/text_forms.h"
 #include "orvref/update_record.h"
+#include "values/basic_type.h"
 #include "values/type_factories.h"
 #include "values/value_factory.h"
 
@@ -106,6 +107,28 @@ TEST(RealText, IsTheShortestTextThatReadsBack) {
       ASSERT_EQ(RealText(any), ShortestText(any)) << bits;
     }
   }
+}
+
+// The host recognises its own types at once and asks dynamic_cast about any
+// other: another host's basic type has a code too, an array type none.
+TEST(HostTypes, BasicTypeCodesOfOwnAndOtherTypes) {
+  class OtherBasicType final : public Orv::INCBasicType {
+   public:
+    std::int32_t CompareType(const Orv::INCType*) const override { return 1; }
+    std::int32_t GetTypeCode() const override { return Code::Char; }
+  };
+  const SmartPointer<Orv::INCType> own(new BasicType(Code::Real));
+  const SmartPointer<Orv::INCType> other(new OtherBasicType());
+  const std::int32_t size = 2;
+  SmartPointer<Orv::INCArrayType> array;
+  ArrayTypeFactory().CreateArrayType(own.get(), 1, &size, false, true, array);
+  std::int32_t code = -1;
+  EXPECT_TRUE(BasicTypeCode(own.get(), code));
+  EXPECT_EQ(code, Code::Real);
+  EXPECT_TRUE(BasicTypeCode(other.get(), code));
+  EXPECT_EQ(code, Code::Char);
+  EXPECT_FALSE(BasicTypeCode(array.get(), code));
+  EXPECT_FALSE(BasicTypeCode(nullptr, code));
 }
 
 TEST_F(HostValues, TextFormsOfBasicValues) {

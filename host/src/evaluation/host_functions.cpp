@@ -142,8 +142,9 @@ const HostFunction kHostFunctions[] = {
 }  // namespace
 
 const HostFunction* FindHostFunction(const Orv::String& name) {
+  const std::string_view wanted(name.data(), name.size());
   const auto found = std::find_if(std::begin(kHostFunctions), std::end(kHostFunctions),
-                                  [&name](const HostFunction& function) { return name == function.name; });
+                                  [wanted](const HostFunction& function) { return wanted == function.name; });
   return found == std::end(kHostFunctions) ? nullptr : found;
 }
 

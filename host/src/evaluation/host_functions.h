@@ -3,6 +3,7 @@
 
 #include <orv/values.h>
 
+#include <string_view>
 #include <vector>
 
 #include "evaluation/evaluation.h"
@@ -12,7 +13,7 @@ namespace Velkor::OrvReference {
 using ArgumentValues = std::vector<Orv::SmartPointer<Orv::INCObject>>;
 
 struct HostFunction {
-  const char* name;
+  std::string_view name;
   std::int32_t resultCode;
   // Runs with the context of the evaluation, which is never null here.
   bool (*call)(Evaluation& evaluation, const ArgumentValues& arguments, Orv::SmartPointer<Orv::INCObject>& result);

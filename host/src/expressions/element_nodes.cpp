@@ -1,8 +1,10 @@
 #include "expressions/element_nodes.h"
 
 #include "evaluation/operators.h"
+#include "exact_type.h"
 #include "expressions/constant_node.h"
 #include "expressions/object_node.h"
+#include "values/array_type.h"
 
 namespace Velkor::OrvReference {
 namespace {
@@ -49,7 +51,7 @@ void RenderElement(const char* keyword, const Orv::INCObjectExpression* array, c
 SmartPointer<Orv::INCType> ElementTypeOf(const Orv::INCObjectExpression& array) {
   SmartPointer<Orv::INCType> arrayType, elementType;
   if (array.GetResultType(arrayType) != Orv::ORV_SUCCESS) return nullptr;
-  const auto* type = dynamic_cast<const Orv::INCArrayType*>(arrayType.get());
+  const auto* type = AsInterface<const Orv::INCArrayType, const ArrayType>(arrayType.get());
   if (type == nullptr || type->GetElementType(elementType) != Orv::ORV_SUCCESS) return nullptr;
   return elementType;
 }

@@ -1,5 +1,7 @@
 #include "values/basic_type.h"
 
+#include "exact_type.h"
+
 namespace Velkor::OrvReference {
 
 namespace BasicCode = Orv::BasicType;
@@ -27,7 +29,7 @@ const char* BasicTypeName(std::int32_t code) {
 }
 
 bool BasicTypeCode(const Orv::INCType* type, std::int32_t& code) {
-  const auto* basic = dynamic_cast<const Orv::INCBasicType*>(type);
+  const auto* basic = AsInterface<const Orv::INCBasicType, const BasicType>(type);
   if (basic == nullptr) return false;
   code = basic->GetTypeCode();
   return true;
