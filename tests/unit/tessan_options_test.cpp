@@ -95,7 +95,7 @@ TEST(TessanCommandLine, SettingNamesAreUpperCasedAndValuesKept) {
 
 TEST(TessanCommandLine, RefusesWhatItDoesNotUnderstand) {
   EXPECT_EQ(Refusal({}), "no command given (see tessan --help)");
-  EXPECT_EQ(Refusal({"run"}), "unknown command 'run' (see tessan --help)");
+  EXPECT_EQ(Refusal({"walk"}), "unknown command 'walk' (see tessan --help)");
   EXPECT_EQ(Refusal({"parse", "--axis", "X"}), "unknown option '--axis' (see tessan --help)");
   EXPECT_EQ(Refusal({"expr", "-1"}), "unknown option '-1' (see tessan --help)");
   EXPECT_EQ(Refusal({"parse", "--axes", "X,,Y"}), "--axes needs a list of names separated by commas");
@@ -113,6 +113,34 @@ TEST(TessanCommandLine, RefusesWhatItDoesNotUnderstand) {
   }
   EXPECT_EQ(Refusal({"check", "-j"}), "-j needs a value");
   EXPECT_EQ(Refusal({"--format=json"}), "no command given (see tessan --help)");
+  EXPECT_EQ(Refusal({"run"}), "run needs a MAIN program");
+  EXPECT_EQ(Refusal({"parse", "--svg", "a.svg"}), "--svg does not apply to parse");
+  for (const char* blocks : {"0", "-5", "1e3", "x"}) {
+    EXPECT_EQ(Refusal({"run", "--max-blocks", blocks, "a.mpf"}), "--max-blocks needs a number of blocks of 1 or more")
+        << blocks;
+  }
+  for (const char* rate : {"0", "-1", "fast", "inf"}) {
+    EXPECT_EQ(Refusal({"run", "--rapid-rate", rate, "a.mpf"}), "--rapid-rate needs a rate in mm/min greater than 0")
+        << rate;
+  }
+}
+
+TEST(TessanCommandLine, RunTakesItsPictureLimitAndRateWithMainFirst) {
+  CommandLine line;
+  std::string error;
+  ASSERT_TRUE(Read({"run", "main.mpf", "--svg", "path.svg", "sub.spf", "--max-blocks=500", "--rapid-rate", "2500.5"},
+                   line, error))
+      << error;
+  EXPECT_EQ(line.command, CommandLine::Command::kRun);
+  EXPECT_EQ(line.operands, (std::vector<std::string>{"main.mpf", "sub.spf"}));
+  EXPECT_EQ(line.svgPath, "path.svg");
+  EXPECT_EQ(line.maxBlocks, 500);
+  EXPECT_EQ(line.rapidRate, 2500.5);
+  CommandLine defaults;
+  ASSERT_TRUE(Read({"run", "main.mpf"}, defaults, error)) << error;
+  EXPECT_EQ(defaults.maxBlocks, 100'000'000);
+  EXPECT_EQ(defaults.rapidRate, 10'000.0);
+  EXPECT_TRUE(defaults.svgPath.empty());
 }
 
 TEST(TessanSettings, EachFormGivesItsType) {

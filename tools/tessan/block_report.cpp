@@ -5,23 +5,20 @@
 namespace Velkor::Tessan {
 namespace {
 
-// The host's own copy of the notice for a call that passes arguments to a
-// subprogram without EXTERN; %s is the subprogram.
-constexpr std::string_view kNoExternNotice =
-    "There was no EXTERN declaration for the subprogram '%s'. All parameters are passed by reference.";
-
-std::string NoExternNotice(const Orv::String& subprogram) {
-  std::string notice(kNoExternNotice);
-  notice.replace(notice.find("%s"), 2, subprogram.data(), subprogram.size());
-  return notice;
-}
-
 std::string ErrorText(const ParserMessage& message) {
   return message.text.empty() ? std::string("the block was refused without a message")
                               : std::string(message.text.data(), message.text.size());
 }
 
 }  // namespace
+
+std::string NoExternNotice(std::string_view subprogram) {
+  // The host's own copy of the notice; %s is the subprogram.
+  std::string notice =
+      "There was no EXTERN declaration for the subprogram '%s'. All parameters are passed by reference.";
+  notice.replace(notice.find("%s"), 2, subprogram);
+  return notice;
+}
 
 BlockOutcome ParseInto(Session& session, Orv::IParseContext& context, const Orv::String& block) {
   const OrvReference::Channel& channel = session.context().channel();
@@ -47,7 +44,7 @@ std::string DiagnosticLines(const BlockPlace& place, const BlockOutcome& outcome
   const std::string prefix = place.file + ':' + std::to_string(place.line) + ": ";
   std::string lines;
   for (const Orv::String& subprogram : outcome.undeclaredSubprograms) {
-    lines += prefix + "warning: " + NoExternNotice(subprogram) + '\n';
+    lines += prefix + "warning: " + NoExternNotice(std::string_view(subprogram.data(), subprogram.size())) + '\n';
   }
   if (outcome.refused) lines += prefix + "error: " + ErrorText(outcome.message) + '\n';
   return lines;
@@ -71,7 +68,8 @@ void WriteOutcomeMembers(JsonWriter& json, const BlockOutcome& outcome) {
     json.Null();
   }
   json.Key("warnings").BeginArray();
-  for (const Orv::String& subprogram : outcome.undeclaredSubprograms) json.String(NoExternNotice(subprogram));
+  for (const Orv::String& subprogram : outcome.undeclaredSubprograms)
+    json.String(NoExternNotice(std::string_view(subprogram.data(), subprogram.size())));
   json.EndArray();
 }
 

@@ -6,6 +6,7 @@
 #include <orv/context.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "commands.h"
@@ -29,6 +30,10 @@ struct BlockOutcome {
 
   std::size_t warningCount() const { return undeclaredSubprograms.size(); }
 };
+
+// The notice for a call that passes arguments to a subprogram without
+// EXTERN.
+std::string NoExternNotice(std::string_view subprogram);
 
 // Parses `block` into `context`, which has begun a new block (and so
 // emptied the channel's record of undeclared subprograms).

@@ -3,6 +3,7 @@
 #include <orv/string_util.h>
 
 #include <charconv>
+#include <cmath>
 #include <string_view>
 
 namespace Velkor::Tessan {
@@ -12,6 +13,7 @@ const char kUsage[] =
     "       tessan check [OPTIONS] [FILE...]\n"
     "       tessan expr [OPTIONS] TEXT\n"
     "       tessan eval [OPTIONS] TEXT\n"
+    "       tessan run [OPTIONS] MAIN [FILE...]\n"
     "       tessan --help | --version\n"
     "\n"
     "Loads the controller plug-in and drives it against the reference host.\n"
@@ -30,6 +32,11 @@ const char kUsage[] =
     "          'ERROR <kind> <message>' when it fails.\n"
     "  eval    parses TEXT as one expression, evaluates it in the reference host\n"
     "          and prints its value, or 'ERROR <message>' when that fails.\n"
+    "  run     executes MAIN in the reference host, with the subprograms the FILEs\n"
+    "          hold, and prints what the machine does, one line per event:\n"
+    "          'FILE:LINE RAPID X=.. Y=..', LINEAR, ARC, DWELL, SPINDLE, TOOL, MSG,\n"
+    "          STOP, CALL, RETURN, END. A summary (blocks, moves, path lengths,\n"
+    "          estimated time) or 'FILE:LINE: error: MESSAGE' goes to standard error.\n"
     "\n"
     "options (anywhere before --):\n"
     "  --plugin PATH       the plug-in to load (default: libtessan.so next to tessan,\n"
@@ -44,13 +51,17 @@ const char kUsage[] =
     "                      expression or diagnosed block\n"
     "  -q, --quiet         check: no closing summary\n"
     "  -j, --jobs N        check: each file as its own program, N processes at a time\n"
+    "  --svg FILE          run: draws the tool path on the XY plane into FILE\n"
+    "  --max-blocks N      run: stops with an error after N blocks (default 100000000)\n"
+    "  --rapid-rate R      run: the rapid rate of the time estimate in mm/min\n"
+    "                      (default 10000)\n"
     "  -h, --help          shows this text\n"
     "  --version           shows the version\n"
     "  --                  ends the options (for a TEXT or FILE that begins with -)\n"
     "\n"
-    "exit status: 0 when everything parsed (and evaluated), 1 when something did\n"
-    "not, 2 for a usage error, a file that cannot be read or output that cannot\n"
-    "be written.\n";
+    "exit status: 0 when everything parsed (and evaluated, or ran), 1 when\n"
+    "something did not, 2 for a usage error, a file that cannot be read or output\n"
+    "that cannot be written.\n";
 
 namespace {
 
@@ -59,7 +70,7 @@ using Command = CommandLine::Command;
 // A command is a row of kCommands, an enumerator of CommandLine::Command and
 // a case in main(); an option is a row of kOptions naming the commands it
 // applies to, and a reader that puts its value into the CommandLine.
-enum class Operands { kFiles, kOneText };
+enum class Operands { kFiles, kOneText, kProgram };
 
 struct CommandSpec {
   std::string_view name;
@@ -68,10 +79,9 @@ struct CommandSpec {
 };
 
 constexpr CommandSpec kCommands[] = {
-    {"parse", Command::kParse, Operands::kFiles},
-    {"check", Command::kCheck, Operands::kFiles},
-    {"expr", Command::kExpr, Operands::kOneText},
-    {"eval", Command::kEval, Operands::kOneText},
+    {"parse", Command::kParse, Operands::kFiles}, {"check", Command::kCheck, Operands::kFiles},
+    {"expr", Command::kExpr, Operands::kOneText}, {"eval", Command::kEval, Operands::kOneText},
+    {"run", Command::kRun, Operands::kProgram},
 };
 
 // The commands an option applies to, as a set of bits.
@@ -80,7 +90,7 @@ constexpr CommandSet Only(Command command) {
   return 1u << static_cast<unsigned>(command);
 }
 constexpr CommandSet kChannelCommands =
-    Only(Command::kParse) | Only(Command::kCheck) | Only(Command::kExpr) | Only(Command::kEval);
+    Only(Command::kParse) | Only(Command::kCheck) | Only(Command::kExpr) | Only(Command::kEval) | Only(Command::kRun);
 
 // Reads the option's value (empty for an option without one) into the
 // command line; false with the reason when the value is not understood.
@@ -163,6 +173,33 @@ bool ReadJobs(std::string_view option, std::string_view value, CommandLine& comm
   return true;
 }
 
+bool ReadSvgPath(std::string_view, std::string_view value, CommandLine& commandLine, std::string&) {
+  commandLine.svgPath = value;
+  return true;
+}
+
+bool ReadMaxBlocks(std::string_view option, std::string_view value, CommandLine& commandLine, std::string& error) {
+  std::int64_t blocks = 0;
+  const auto [end, failure] = std::from_chars(value.data(), value.data() + value.size(), blocks);
+  if (failure != std::errc() || end != value.data() + value.size() || blocks < 1) {
+    error = std::string(option) + " needs a number of blocks of 1 or more";
+    return false;
+  }
+  commandLine.maxBlocks = blocks;
+  return true;
+}
+
+bool ReadRapidRate(std::string_view option, std::string_view value, CommandLine& commandLine, std::string& error) {
+  double rate = 0.0;
+  const auto [end, failure] = std::from_chars(value.data(), value.data() + value.size(), rate);
+  if (failure != std::errc() || end != value.data() + value.size() || !(rate > 0.0) || !std::isfinite(rate)) {
+    error = std::string(option) + " needs a rate in mm/min greater than 0";
+    return false;
+  }
+  commandLine.rapidRate = rate;
+  return true;
+}
+
 bool SetQuiet(std::string_view, std::string_view, CommandLine& commandLine, std::string&) {
   commandLine.quiet = true;
   return true;
@@ -181,11 +218,18 @@ bool AskForVersion(std::string_view, std::string_view, CommandLine& commandLine,
 constexpr CommandSet kEveryCommand = ~0u;
 
 constexpr OptionSpec kOptions[] = {
-    {"--plugin", 0, true, kChannelCommands, ReadPlugin},    {"--axes", 0, true, kChannelCommands, ReadAxes},
-    {"--geo", 0, true, kChannelCommands, ReadAxes},         {"--set", 0, true, kChannelCommands, ReadSetting},
-    {"--format", 0, true, kChannelCommands, ReadFormat},    {"--quiet", 'q', false, Only(Command::kCheck), SetQuiet},
-    {"--jobs", 'j', true, Only(Command::kCheck), ReadJobs}, {"--help", 'h', false, kEveryCommand, AskForHelp},
+    {"--plugin", 0, true, kChannelCommands, ReadPlugin},
+    {"--axes", 0, true, kChannelCommands, ReadAxes},
+    {"--geo", 0, true, kChannelCommands, ReadAxes},
+    {"--set", 0, true, kChannelCommands, ReadSetting},
+    {"--format", 0, true, kChannelCommands, ReadFormat},
+    {"--quiet", 'q', false, Only(Command::kCheck), SetQuiet},
+    {"--jobs", 'j', true, Only(Command::kCheck), ReadJobs},
+    {"--help", 'h', false, kEveryCommand, AskForHelp},
     {"--version", 0, false, kEveryCommand, AskForVersion},
+    {"--svg", 0, true, Only(Command::kRun), ReadSvgPath},
+    {"--max-blocks", 0, true, Only(Command::kRun), ReadMaxBlocks},
+    {"--rapid-rate", 0, true, Only(Command::kRun), ReadRapidRate},
 };
 
 // An option as given: its table entry, the spelling used and its value.
@@ -246,6 +290,10 @@ const CommandSpec* FindCommand(std::string_view name) {
 bool CheckOperands(const CommandSpec& command, const CommandLine& commandLine, std::string& error) {
   if (command.operands == Operands::kOneText && commandLine.operands.size() != 1) {
     error = std::string(command.name) + " takes exactly one TEXT";
+    return false;
+  }
+  if (command.operands == Operands::kProgram && commandLine.operands.empty()) {
+    error = std::string(command.name) + " needs a MAIN program";
     return false;
   }
   return true;

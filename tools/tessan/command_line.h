@@ -3,6 +3,7 @@
 // the option table of command_line.cpp lists for it.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,7 @@ struct ScalarSetting {
 enum class OutputFormat { kText, kJson };
 
 struct CommandLine {
-  enum class Command { kHelp, kVersion, kParse, kCheck, kExpr, kEval };
+  enum class Command { kHelp, kVersion, kParse, kCheck, kExpr, kEval, kRun };
 
   Command command = Command::kHelp;
   OutputFormat format = OutputFormat::kText;
@@ -33,6 +34,11 @@ struct CommandLine {
   // check: 0 checks every file in one run, as parse reads them; N checks
   // each file as its own program, N processes at a time.
   int jobs = 0;
+  // run: where to draw the tool path (empty: nowhere), the most blocks to
+  // run, and the rate of rapid moves for the time estimate (mm/min).
+  std::string svgPath;
+  std::int64_t maxBlocks = 100'000'000;
+  double rapidRate = 10'000.0;
   std::vector<std::string> operands;
 };
 

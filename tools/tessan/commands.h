@@ -14,15 +14,12 @@ inline constexpr int kExitFailure = 1;
 // written.
 inline constexpr int kExitError = 2;
 
-// The host's own copy of the plug-in's message for a block too long to
-// parse: a line longer than the program store hands out is refused with it,
-// message kind 0, without being parsed.
-inline constexpr const char* kLineTooLongMessage =
-    "The current line exceeds the maximum length permitted by the controller.";
+using OrvReference::kLineTooLongMessage;
 
 int RunParse(Session& session, const CommandLine& commandLine);
 int RunCheck(Session& session, const CommandLine& commandLine);
 int RunExpr(Session& session, const CommandLine& commandLine);
 int RunEval(Session& session, const CommandLine& commandLine);
+int RunRun(Session& session, const CommandLine& commandLine);
 
 }  // namespace Velkor::Tessan

@@ -5,23 +5,24 @@ _tessan() {
   local command="" word
   for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
     case $word in
-      parse | check | expr | eval) command=$word; break ;;
+      parse | check | expr | eval | run) command=$word; break ;;
     esac
   done
 
   case $previous in
     --format) COMPREPLY=($(compgen -W "text json" -- "$current")); return ;;
-    --plugin) COMPREPLY=($(compgen -f -- "$current")); return ;;
-    --axes | --geo | --set | -j | --jobs) return ;;
+    --plugin | --svg) COMPREPLY=($(compgen -f -- "$current")); return ;;
+    --axes | --geo | --set | -j | --jobs | --max-blocks | --rapid-rate) return ;;
   esac
 
   local options="--plugin --axes --geo --set --format --help --version"
   [ "$command" = check ] && options="$options --quiet --jobs"
+  [ "$command" = run ] && options="$options --svg --max-blocks --rapid-rate"
   if [ -z "$command" ] && [[ $current != -* ]]; then
-    COMPREPLY=($(compgen -W "parse check expr eval" -- "$current"))
+    COMPREPLY=($(compgen -W "parse check expr eval run" -- "$current"))
   elif [[ $current == -* ]]; then
     COMPREPLY=($(compgen -W "$options" -- "$current"))
-  elif [ "$command" = parse ] || [ "$command" = check ]; then
+  elif [ "$command" = parse ] || [ "$command" = check ] || [ "$command" = run ]; then
     COMPREPLY=($(compgen -f -- "$current"))
   fi
 }

@@ -32,6 +32,8 @@ int Run(const CommandLine& commandLine) {
       return RunCheck(*session, commandLine);
     case Command::kExpr:
       return RunExpr(*session, commandLine);
+    case Command::kRun:
+      return RunRun(*session, commandLine);
     default:
       return RunEval(*session, commandLine);
   }

@@ -20,6 +20,7 @@ class Plugin {
   Plugin& operator=(const Plugin&) = delete;
 
   Orv::IProgramParser& parser() { return *parser_; }
+  Orv::ICommandMapper& commandMapper() { return *commandMapper_; }
   Orv::IMethodMapper& methodMapper() { return *methodMapper_; }
   Orv::IControllerState& controllerState() { return *controllerState_; }
 

@@ -30,17 +30,23 @@ Reading ReadProgram(const ProgramFile& program, const std::string& path, BlockSi
 
 }  // namespace
 
-bool ReadBlocks(Session& session, const std::vector<std::string>& operands, BlockSink& sink) {
-  const std::vector<std::string> paths = operands.empty() ? std::vector<std::string>{"-"} : operands;
+bool OpenPrograms(Session& session, const std::vector<std::string>& operands,
+                  std::vector<Orv::SmartPointer<ProgramFile>>& programs) {
   OrvReference::ProgramStore& store = session.context().channel().programs();
-  std::vector<Orv::SmartPointer<ProgramFile>> programs;
-  for (const std::string& path : paths) {
+  for (const std::string& path : operands.empty() ? std::vector<std::string>{"-"} : operands) {
     programs.push_back(path == "-" ? store.AddStream(stdin, "<stdin>") : store.AddFile(path));
     if (!programs.back()) {
       std::fprintf(stderr, "tessan: cannot open %s: %s\n", path.c_str(), std::strerror(errno));
       return false;
     }
   }
+  return true;
+}
+
+bool ReadBlocks(Session& session, const std::vector<std::string>& operands, BlockSink& sink) {
+  const std::vector<std::string> paths = operands.empty() ? std::vector<std::string>{"-"} : operands;
+  std::vector<Orv::SmartPointer<ProgramFile>> programs;
+  if (!OpenPrograms(session, paths, programs)) return false;
   for (std::size_t index = 0; index < programs.size(); ++index) {
     Reading reading = paths.size() > 1 ? sink.BeginFile(programs[index]->name()) : Reading::kGoOn;
     if (reading == Reading::kGoOn) reading = ReadProgram(*programs[index], paths[index], sink);

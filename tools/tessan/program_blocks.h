@@ -27,9 +27,14 @@ class BlockSink {
   virtual Reading OverLongBlock(const OrvReference::ProgramFile& program, std::int32_t line) = 0;
 };
 
-// Opens every operand (none: standard input) first, then hands their blocks
-// to `sink`. False, with the reason on standard error, when a file cannot be
-// opened or read.
+// Adds every operand (none: standard input) to the channel's program store,
+// in order. False, with the reason on standard error, when a file cannot be
+// opened.
+bool OpenPrograms(Session& session, const std::vector<std::string>& operands,
+                  std::vector<Orv::SmartPointer<OrvReference::ProgramFile>>& programs);
+
+// Opens every operand first, then hands their blocks to `sink`. False, with
+// the reason on standard error, when a file cannot be opened or read.
 bool ReadBlocks(Session& session, const std::vector<std::string>& operands, BlockSink& sink);
 
 }  // namespace Velkor::Tessan

@@ -20,6 +20,7 @@ class Session {
   static std::unique_ptr<Session> Open(const CommandLine& commandLine, std::string& error);
 
   Orv::IProgramParser& parser() { return plugin_->parser(); }
+  Orv::ICommandMapper& commandMapper() { return plugin_->commandMapper(); }
   OrvReference::ExecutionContext& context() { return context_; }
   OrvReference::RecordingParseContext& recorder() { return recorder_; }
   // Takes the recorder's decisions and keeps nothing: for check.

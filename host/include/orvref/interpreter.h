@@ -73,6 +73,8 @@ class RunListener {
   // A block calls a subprogram with arguments and without EXTERN: every
   // argument that is a variable is passed by reference.
   virtual void UndeclaredSubprogram(const SourcePlace& place, const std::string& name) = 0;
+  // True stops the run before its next block (its output is lost, say).
+  virtual bool Cancelled() const { return false; }
 
  protected:
   ~RunListener() = default;

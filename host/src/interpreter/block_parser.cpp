@@ -8,10 +8,11 @@
 namespace Velkor::OrvReference {
 namespace {
 
-// A block that names DEFINE may define a macro, which changes how the
-// blocks after it read; such a block is not kept.
-bool MayDefineMacro(const Orv::String& text) {
+// A block that defines a macro changes how the blocks after it read; such a
+// block hands over no statement and names DEFINE.
+bool MayDefineMacro(const ParsedBlock& block, const Orv::String& text) {
   static constexpr std::string_view kDefine = "DEFINE";
+  if (!block.statements.empty()) return false;
   const auto found = std::search(text.begin(), text.end(), kDefine.begin(), kDefine.end(),
                                  [](char a, char b) { return (a >= 'a' && a <= 'z' ? a - 'a' + 'A' : a) == b; });
   return found != text.end();
@@ -52,24 +53,45 @@ std::shared_ptr<const ParsedBlock> BlockParser::ParseForLabels(std::int32_t prog
   return Parse(program, line, text, false);
 }
 
+std::shared_ptr<ParsedBlock> BlockParser::FreshBlock() {
+  if (spare_.empty()) return std::make_shared<ParsedBlock>();
+  std::shared_ptr<ParsedBlock> block = std::move(spare_.back());
+  spare_.pop_back();
+  block->statements.clear();
+  block->failed = false;
+  block->message.clear();
+  block->undeclaredCalls.clear();
+  return block;
+}
+
+void BlockParser::Store(Entry entry) {
+  Entry& slot = entries_[Slot(entry.program, entry.line)];
+  // A block nobody runs any more lends its memory to the next parse.
+  if (slot.block && slot.block.use_count() == 1) spare_.push_back(std::const_pointer_cast<ParsedBlock>(slot.block));
+  slot = std::move(entry);
+}
+
 std::shared_ptr<const ParsedBlock> BlockParser::Parse(std::int32_t program, std::int32_t line, const Orv::String& text,
                                                       bool declare) {
   const std::uint64_t environment = Environment();
   Channel& channel = context_.channel();
   channel.ForgetUndeclaredSubprogramQueries();
-  collector_.Begin(declare);
+  std::shared_ptr<ParsedBlock> block = FreshBlock();
+  collector_.Begin(declare, block->statements);
   std::int32_t kind = 0;
   Orv::String message;
   const Orv::TResult result = parser_.ParseBlock(text, &collector_, &kind, &message);
+  collector_.End();
 
-  auto block = std::make_shared<ParsedBlock>();
-  block->statements = std::move(collector_.statements());
   block->failed = result != Orv::ORV_SUCCESS;
   if (block->failed) block->message.assign(message.data(), message.size());
-  block->undeclaredCalls = channel.undeclaredSubprogramQueries();
+  for (const Orv::String& name : channel.undeclaredSubprogramQueries()) {
+    std::vector<Orv::String>& names = block->undeclaredCalls;
+    if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+  }
 
   bool keep = !block->failed;
-  if (MayDefineMacro(text)) {
+  if (MayDefineMacro(*block, text)) {
     ++macroDefinitions_;
     keep = false;
   }
@@ -78,7 +100,7 @@ std::shared_ptr<const ParsedBlock> BlockParser::Parse(std::int32_t program, std:
   for (const Statement& statement : block->statements) {
     if (!declare && statement.kind == Statement::Kind::kDeclaration) keep = false;
   }
-  if (keep) entries_[Slot(program, line)] = {program, line, environment, block};
+  if (keep) Store({program, line, environment, block});
   return block;
 }
 

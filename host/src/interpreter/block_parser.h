@@ -8,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "interpreter/statement.h"
 #include "interpreter/statement_collector.h"
@@ -33,10 +34,13 @@ class BlockParser {
     std::uint64_t environment = 0;
     std::shared_ptr<const ParsedBlock> block;
   };
-  static constexpr std::size_t kEntries = 1024;
+  static constexpr std::size_t kEntries = 64;
 
   std::shared_ptr<const ParsedBlock> Parse(std::int32_t program, std::int32_t line, const Orv::String& text,
                                            bool declare);
+  // An empty block, made anew or one the cache let go of.
+  std::shared_ptr<ParsedBlock> FreshBlock();
+  void Store(Entry entry);
   // A digest of what a parse depends on.
   std::uint64_t Environment() const;
   static std::size_t Slot(std::int32_t program, std::int32_t line);
@@ -45,6 +49,8 @@ class BlockParser {
   Orv::IProgramParser& parser_;
   StatementCollector collector_;
   std::array<Entry, kEntries> entries_;
+  // Blocks no longer used, kept with their memory for the next parses.
+  std::vector<std::shared_ptr<ParsedBlock>> spare_;
   // Blocks parsed that may have defined a macro.
   std::uint64_t macroDefinitions_ = 0;
 };

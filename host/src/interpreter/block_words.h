@@ -88,6 +88,14 @@ struct BlockWords {
   // An assignment, declaration or command may have changed a frame.
   bool wroteVariables = false;
   std::optional<Continuation> jump;
+
+  // Empty again for the next block, keeping the memory of the axis words.
+  void Clear() {
+    std::vector<Axis> kept = std::move(axes);
+    kept.clear();
+    *this = BlockWords();
+    axes = std::move(kept);
+  }
 };
 
 }  // namespace Velkor::OrvReference

@@ -89,7 +89,9 @@ RunOutcome Execution::Run(std::int32_t program, const RunLimits& limits) {
   std::string setupError;
   bool running = Setup(setupError) || Fail(setupError);
   Continuation next{program, {0, 0}, {}};
-  while (running && running_) running = RunBlock(next);
+  while (running && running_) {
+    running = !listener_.Cancelled() ? RunBlock(next) : Fail("The run was cancelled.");
+  }
 
   while (scope.FrameCount() > frames) scope.LeaveLocalFrame();
   outcome.succeeded = running;
@@ -136,7 +138,8 @@ bool Execution::RunBlock(Continuation& next) {
     if (item < 0) return Fail("The label '" + std::string(next.landing.c_str()) + "' was not found.");
   }
   const auto& statements = block->statements;
-  BlockWords words;
+  BlockWords& words = words_;
+  words.Clear();
   next = {program, {line + 1, 0}, {}};
   for (; item < static_cast<std::int32_t>(statements.size()); ++item) {
     const Statement& statement = statements[static_cast<std::size_t>(item)];

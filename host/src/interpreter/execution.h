@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -89,7 +90,11 @@ class Execution {
   bool EvaluateText(const Orv::INCObjectExpression* expression, Orv::String& text);
   bool Condition(const Orv::INCObjectExpression* expression, bool& holds);
   // A named argument of a statement; null when it is absent.
-  static const Orv::INCObjectExpression* Argument(const Orv::ArgumentExpressionList* arguments, const char* name);
+  static const Orv::INCObjectExpression* Argument(const Orv::ArgumentExpressionList* arguments, std::string_view name);
+  // Several named arguments in one pass: found[i] for names[i], or null.
+  static void FindArguments(const Orv::ArgumentExpressionList* arguments, std::span<const std::string_view> names,
+                            std::span<const Orv::INCObjectExpression*> found);
+  bool Real(const Orv::INCObjectExpression* expression, double& number);
   // The number of the argument "Value".
   bool RealArgument(const Orv::ArgumentExpressionList* arguments, double& number);
   // "Value" and the modifier "Flag" of an axis or centre word.
@@ -132,6 +137,11 @@ class Execution {
   FrameChain frames_;
   MachineState machine_;
   std::vector<CallFrame> calls_;
+  // The words of the block running, and where its move goes (programmed and
+  // on the machine): kept to reuse their memory from block to block.
+  BlockWords words_;
+  std::vector<double> target_;
+  std::vector<double> machineTarget_;
   SmartPointer<Orv::INCStructType> arcCentreType_;
   std::set<std::string> notedNames_;
   std::int64_t blocks_ = 0;

@@ -159,8 +159,8 @@ bool Execution::MoveAxes(std::int32_t line, const BlockWords& words, bool& moved
     if (!PlanArc(words, target, chord, move)) return false;
   }
   listener_.Moved(Place(line), move);
-  machine_.workpiece = std::move(target);
-  machine_.machine = std::move(to);
+  machine_.workpiece.swap(target);
+  machine_.machine.swap(to);
   moved = true;
   return true;
 }

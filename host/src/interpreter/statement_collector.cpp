@@ -17,8 +17,8 @@ Orv::TResult Need(bool present) {
 
 }  // namespace
 
-void StatementCollector::Begin(bool declare) {
-  statements_.clear();
+void StatementCollector::Begin(bool declare, std::vector<Statement>& statements) {
+  statements_ = &statements;
   syncMode_ = 0;
   declare_ = declare;
 }
@@ -28,7 +28,7 @@ Orv::IExecutionContext* StatementCollector::GetExecutionContext() {
 }
 
 Statement& StatementCollector::Append(Statement::Kind kind) {
-  Statement& statement = statements_.emplace_back();
+  Statement& statement = statements_->emplace_back();
   statement.kind = kind;
   statement.synchronized = syncMode_ != 0;
   return statement;

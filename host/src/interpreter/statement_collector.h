@@ -14,11 +14,12 @@ class StatementCollector final : public Orv::IParseContext {
  public:
   explicit StatementCollector(ExecutionContext& context) : context_(context) {}
 
-  // Starts a block. With `declare`, declarations enter the variable scope at
-  // once, as the block is parsed to run; without, the parse only looks for
-  // labels and leaves the variables alone.
-  void Begin(bool declare);
-  std::vector<Statement>& statements() { return statements_; }
+  // Starts a block whose statements go to `statements`, until End. With
+  // `declare`, declarations enter the variable scope at once, as the block
+  // is parsed to run; without, the parse only looks for labels and leaves
+  // the variables alone.
+  void Begin(bool declare, std::vector<Statement>& statements);
+  void End() { statements_ = nullptr; }
 
   Orv::IExecutionContext* GetExecutionContext() override;
   void SetSyncMode(std::int32_t mode) override { syncMode_ = mode; }
@@ -59,7 +60,7 @@ class StatementCollector final : public Orv::IParseContext {
                        Orv::INCType* type, std::int32_t scope);
 
   ExecutionContext& context_;
-  std::vector<Statement> statements_;
+  std::vector<Statement>* statements_ = nullptr;
   std::int32_t syncMode_ = 0;
   bool declare_ = true;
 };

@@ -1,5 +1,6 @@
 // Values a run computes: expressions through the execution context, and the
 // named arguments of words.
+#include <span>
 #include <string_view>
 
 #include "interpreter/execution.h"
@@ -38,33 +39,46 @@ bool Execution::Condition(const Orv::INCObjectExpression* expression, bool& hold
   return (basic && basic->GetBool(holds) == Orv::ORV_SUCCESS) || Fail("The condition has no truth value.");
 }
 
-const Orv::INCObjectExpression* Execution::Argument(const Orv::ArgumentExpressionList* arguments, const char* name) {
-  if (arguments == nullptr) return nullptr;
-  const std::int32_t count = arguments->GetMapArgumentCount();
-  Orv::String argumentName;
-  SmartPointer<Orv::INCObjectExpression> argument;
-  for (std::int32_t index = 0; index < count; ++index) {
-    if (arguments->GetMapArgument(index, argumentName, argument) == Orv::ORV_SUCCESS && argumentName == name) {
-      return argument.get();
-    }
-  }
-  return nullptr;
+const Orv::INCObjectExpression* Execution::Argument(const Orv::ArgumentExpressionList* arguments,
+                                                    std::string_view name) {
+  const Orv::INCObjectExpression* found[1] = {};
+  const std::string_view names[1] = {name};
+  FindArguments(arguments, names, found);
+  return found[0];
 }
 
-bool Execution::RealArgument(const Orv::ArgumentExpressionList* arguments, double& number) {
+void Execution::FindArguments(const Orv::ArgumentExpressionList* arguments, std::span<const std::string_view> names,
+                              std::span<const Orv::INCObjectExpression*> found) {
+  const std::int32_t count = arguments ? arguments->GetMapArgumentCount() : 0;
+  Orv::String name;
+  SmartPointer<Orv::INCObjectExpression> argument;
+  for (std::int32_t index = 0; index < count; ++index) {
+    if (arguments->GetMapArgument(index, name, argument) != Orv::ORV_SUCCESS) continue;
+    // The list holds the argument, so the pointer outlives `argument`.
+    for (std::size_t wanted = 0; wanted < names.size(); ++wanted) {
+      if (std::string_view(name.data(), name.size()) == names[wanted]) found[wanted] = argument.get();
+    }
+  }
+}
+
+bool Execution::Real(const Orv::INCObjectExpression* expression, double& number) {
   SmartPointer<Orv::INCObject> value;
-  if (!Evaluate(Argument(arguments, "Value"), value)) return false;
+  if (!Evaluate(expression, value)) return false;
   const Orv::INCValue* basic = BasicOf(value);
   return (basic && basic->GetReal(number) == Orv::ORV_SUCCESS) || Fail("A number was expected.");
 }
 
+bool Execution::RealArgument(const Orv::ArgumentExpressionList* arguments, double& number) {
+  return Real(Argument(arguments, "Value"), number);
+}
+
 bool Execution::AxisWord(const Orv::ArgumentExpressionList* arguments, std::int32_t line, double& number,
                          Distance& distance) {
+  static constexpr std::string_view kNames[] = {"Value", "Flag"};
+  const Orv::INCObjectExpression* found[2] = {};
+  FindArguments(arguments, kNames, found);
   Orv::String modifier;
-  if (!RealArgument(arguments, number)) return false;
-  if (const Orv::INCObjectExpression* flag = Argument(arguments, "Flag")) {
-    if (!EvaluateText(flag, modifier)) return false;
-  }
+  if (!Real(found[0], number) || (found[1] && !EvaluateText(found[1], modifier))) return false;
   const std::string_view text(modifier.data(), modifier.size());
   if (text.empty()) {
     distance = Distance::kModal;
