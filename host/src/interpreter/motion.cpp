@@ -194,13 +194,17 @@ bool Execution::PlanArc(const BlockWords& words, const std::vector<double>& targ
     return Fail("The end point is not on the arc: it lies " + RealText(endRadius) + " from the centre, the start " +
                 RealText(startRadius) + ".");
   }
+  // Counter-clockwise from 0 (exclusive) to a full turn; clockwise the rest
+  // of the turn, negative.
   double sweep = kTurn;
   if (words.radius || std::hypot(end1 - start1, end2 - start2) > kSamePoint) {
     sweep = std::atan2(end2 - centre2, end1 - centre1) - std::atan2(start2 - centre2, start1 - centre1);
     while (sweep <= 0.0) sweep += kTurn;
     while (sweep > kTurn) sweep -= kTurn;
+    if (clockwise) sweep -= kTurn;
+  } else if (clockwise) {
+    sweep = -kTurn;
   }
-  if (clockwise) sweep -= kTurn;
 
   // The plane's axes as the frame maps them: an arc stays an arc only when
   // they keep their lengths equal and stay square.
