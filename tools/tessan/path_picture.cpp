@@ -90,7 +90,11 @@ void PathPicture::Add(const Move& move) {
   const Point3 start = Geometry(move.from), end = Geometry(move.to);
   const Point from{start[0], start[1]};
   const Point to{end[0], end[1]};
-  if (move.kind != Move::Kind::kArc && from.x == to.x && from.y == to.y) return;
+  if (move.kind != Move::Kind::kArc && from.x == to.x && from.y == to.y) {
+    // A feed move across the plane (a drilling) shows as a dot.
+    if (move.kind == Move::Kind::kLinear && start[2] != end[2]) AddDot(to);
+    return;
+  }
   StartSegment(move.kind == Move::Kind::kRapid, from);
   if (move.kind == Move::Kind::kArc) {
     AddArc(move, from, to);
@@ -99,6 +103,13 @@ void PathPicture::Add(const Move& move) {
     Include(to);
   }
   last_ = to;
+}
+
+void PathPicture::AddDot(Point at) {
+  if (pathOpen_) std::fputs("\"/>\n", segments_);
+  pathOpen_ = false;
+  std::fprintf(segments_, "<use href=\"#dot\" x=\"%s\" y=\"%s\"/>\n", Number(at.x).c_str(), Number(-at.y).c_str());
+  Include(at);
 }
 
 void PathPicture::AddArc(const Move& move, Point from, Point to) {
@@ -130,10 +141,11 @@ void PathPicture::AddArc(const Move& move, Point from, Point to) {
     }
   }
   Include(to);
-  // A counter-clockwise arc turns clockwise on the screen, whose y points
-  // down: SVG's sweep flag 1. A full circle is drawn as two halves.
+  // With y written negated the picture shows the plane as seen from +Z, and
+  // a counter-clockwise arc turns toward negative SVG angles: sweep flag 0.
+  // A full circle is drawn as two halves.
   const std::string r = Number(radius);
-  const int flag = counterClockwise ? 1 : 0;
+  const int flag = counterClockwise ? 0 : 1;
   if (sweep > 2.0 * kPi - 1e-9) {
     const Point opposite{2.0 * centre.x - from.x, 2.0 * centre.y - from.y};
     std::fprintf(segments_, " A%s %s 0 0 %d %s %s", r.c_str(), r.c_str(), flag, Number(opposite.x).c_str(),
@@ -162,6 +174,7 @@ bool PathPicture::Write(const std::string& path) const {
                "<style>path{fill:none;stroke-width:%s;stroke-linejoin:round}"
                ".feed{stroke:#1565c0}.rapid{stroke:#c62828;stroke-dasharray:%s %s}</style>\n",
                Number(stroke).c_str(), Number(4.0 * stroke).c_str(), Number(3.0 * stroke).c_str());
+  std::fprintf(out, "<defs><circle id=\"dot\" r=\"%s\" fill=\"#1565c0\"/></defs>\n", Number(2.5 * stroke).c_str());
   std::fprintf(out, "<rect x=\"%s\" y=\"%s\" width=\"%s\" height=\"%s\" fill=\"white\"/>\n",
                Number(low.x - margin).c_str(), Number(-high.y - margin).c_str(), Number(width).c_str(),
                Number(height).c_str());

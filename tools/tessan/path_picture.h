@@ -1,6 +1,7 @@
 // The picture of a tool path: the moves projected on the machine's XY plane
 // (its first two geometry axes) as an SVG drawing, rapid moves dashed, feed
-// moves solid, arcs in that plane as arcs. The path is written to a
+// moves solid, arcs in that plane as arcs, feed moves across it (drillings)
+// as dots. The path is written to a
 // temporary file as the run goes, so a long program costs no memory; the
 // drawing, fitted to the path with a margin, is put together at the end.
 #pragma once
@@ -37,6 +38,7 @@ class PathPicture {
   void Include(Point point);
   void StartSegment(bool rapid, Point from);
   void AddArc(const OrvReference::Move& move, Point from, Point to);
+  void AddDot(Point at);
   OrvReference::Point3 Geometry(const std::vector<double>& position) const;
 
   std::array<std::int32_t, 3> geometry_;
