@@ -57,7 +57,7 @@ install(FILES ${PROJECT_BINARY_DIR}/tessan.pc DESTINATION ${CMAKE_INSTALL_LIBDIR
 configure_file(docs/tessan.1.in ${PROJECT_BINARY_DIR}/tessan.1 @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/tessan.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES tools/tessan/completion.bash RENAME tessan DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
-install(FILES README.md docs/trace-format.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES README.md docs/trace-format.md docs/run-model.md docs/milling.svg DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_PACKAGE_NAME tessan)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Controller plug-in for NC part programs, its reference host and the tessan tool")
