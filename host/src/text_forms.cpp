@@ -23,15 +23,17 @@ constexpr double kShortDecimalLimit = 1e9;
 // search for the shortest digits: these are the digits of value x 10^k
 // rounded, for the fewest decimals k that read back as the value. The fixed
 // form is written unless the exponent form is shorter, as std::to_chars
-// decides. False, with nothing written, for any other real.
+// decides, and a whole number gets its ".0". False, with nothing written,
+// for any other real.
 bool AppendShortDecimal(double value, std::string& out) {
   const double magnitude = std::fabs(value);
   if (!(magnitude < kShortDecimalLimit)) return false;
   for (int decimals = 0; decimals <= kMostDecimals; ++decimals) {
-    const double scaled = std::nearbyint(magnitude * kPowersOfTen[decimals]);
-    if (scaled / kPowersOfTen[decimals] != magnitude) continue;
+    // Rounded half up: where a number of these decimals reads back as the
+    // value, value x 10^k lies next to it, far from a half.
+    const auto number = static_cast<std::uint64_t>(magnitude * kPowersOfTen[decimals] + 0.5);
+    if (static_cast<double>(number) / kPowersOfTen[decimals] != magnitude) continue;
     char digits[24];
-    const auto number = static_cast<std::uint64_t>(scaled);
     const int length = static_cast<int>(std::to_chars(digits, digits + sizeof digits, number).ptr - digits);
     int significant = length;
     while (significant > 1 && digits[significant - 1] == '0') --significant;
@@ -42,6 +44,7 @@ bool AppendShortDecimal(double value, std::string& out) {
     if (fixedLength <= exponentLength) {
       if (decimals == 0) {
         out.append(digits, static_cast<std::size_t>(length));
+        out += ".0";
       } else if (length > decimals) {
         out.append(digits, static_cast<std::size_t>(length - decimals));
         out += '.';
@@ -87,15 +90,12 @@ std::string ExpressionText(const Orv::INCObject* expression) {
 }
 
 void AppendRealText(double value, std::string& out) {
-  const std::size_t start = out.size();
-  if (!AppendShortDecimal(value, out)) {
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, error == std::errc() ? end : buffer);
-  }
-  if (std::string_view(out).substr(start).find_first_of(".eabcdfghijklmnopqrstuvwxyz") == std::string_view::npos) {
-    out += ".0";
-  }
+  if (AppendShortDecimal(value, out)) return;
+  char buffer[64];
+  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+  const std::string_view text(buffer, error == std::errc() ? static_cast<std::size_t>(end - buffer) : 0);
+  out += text;
+  if (text.find_first_of(".eabcdfghijklmnopqrstuvwxyz") == std::string_view::npos) out += ".0";
 }
 
 void AppendQuotedText(std::string_view text, char quote, std::string& out) {
