@@ -7,9 +7,9 @@
 namespace Velkor::OrvTessan {
 
 // Each start is read again by a scanner of its own fed one character at a
-// time, from the start state, as the scanner that met it was. How far the
-// automaton reads does not depend on the flags, which only decide what an
-// action makes of a match.
+// time, from the start state, as the scanner that met it was. What the
+// rules go on to make of a match does not change how far it read, so the
+// flags of this scanner do not matter.
 std::size_t CharactersReadOneAtATime(std::string_view text, const std::vector<std::size_t>& matchStarts) {
   ScanState probe;
   probe.SetInput(text);

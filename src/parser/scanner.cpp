@@ -1,20 +1,44 @@
-// The scanner instances around the generated automaton.
+// The scanner instances around the generated automata.
 #include "parser/scanner.h"
 
 #include <new>
 
+#include "parser/nc_compressed_scanner.h"
 #include "parser/nc_scanner.h"
+#include "parser/parse_state.h"
 
 namespace Velkor::OrvTessan {
 
-Scanner::Scanner(ScanState& scan, const MacroTable& macros) : actions_(scan, macros, value_) {}
+// The entry points of one generated automaton.
+struct GeneratedAutomaton {
+  int (*initialize)(ScanActions* actions, void** flex);
+  int (*scan)(void* flex);
+  int (*destroy)(void* flex);
+  void (*restart)(std::FILE* stream, void* flex);
+};
+
+namespace {
+
+constexpr GeneratedAutomaton kFullTables{ncscanlex_init_extra, ncscanlex, ncscanlex_destroy, ncscanrestart};
+constexpr GeneratedAutomaton kCompressedTables{nccompressedlex_init_extra, nccompressedlex, nccompressedlex_destroy,
+                                               nccompressedrestart};
+
+}  // namespace
+
+Scanner::Scanner(ScanState& scan, const MacroTable& macros)
+    : actions_(scan, macros, value_), scan_(scan), automaton_(&kFullTables) {}
 
 Scanner::~Scanner() {
   Destroy();
 }
 
+const GeneratedAutomaton* Scanner::AutomatonForReading() const {
+  return scan_.oneCharacterAtATime ? &kCompressedTables : &kFullTables;
+}
+
 void Scanner::Create() {
-  if (ncscanlex_init_extra(&actions_, &flex_) != 0) {
+  automaton_ = AutomatonForReading();
+  if (automaton_->initialize(&actions_, &flex_) != 0) {
     flex_ = nullptr;
     throw ScannerFailure(ScannerFailure::Reason::kOutOfMemory, "out of dynamic memory in yylex_init()");
   }
@@ -25,15 +49,17 @@ void Scanner::Create() {
 }
 
 void Scanner::Destroy() {
-  if (flex_ != nullptr) ncscanlex_destroy(flex_);
+  if (flex_ != nullptr) automaton_->destroy(flex_);
   flex_ = nullptr;
 }
 
 int Scanner::NextToken() {
   try {
+    // The other way of reading takes the other automaton.
+    if (flex_ != nullptr && automaton_ != AutomatonForReading()) Destroy();
     if (flex_ == nullptr) Create();
     value_.view = TokenValue::View::kNone;
-    const int token = ncscanlex(flex_);
+    const int token = automaton_->scan(flex_);
     if (token == 0) Flush();
     return token;
   } catch (const ScannerFailure&) {
@@ -48,7 +74,7 @@ int Scanner::NextToken() {
 }
 
 void Scanner::Flush() {
-  if (flex_ != nullptr) ncscanrestart(nullptr, flex_);
+  if (flex_ != nullptr) automaton_->restart(nullptr, flex_);
 }
 
 }  // namespace Velkor::OrvTessan

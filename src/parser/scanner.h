@@ -21,10 +21,15 @@ class ScannerFailure : public std::runtime_error {
   Reason reason_;
 };
 
+struct GeneratedAutomaton;
+
 class Scanner {
  public:
   // Reads the current text of `scan`; expands the macros of `macros` during
-  // the pre-scan.
+  // the pre-scan. Fed one character at a time (scan.oneCharacterAtATime) it
+  // runs the automaton of compressed tables, which reads as far as the read
+  // count of a syntax error message says; else the faster one of full
+  // tables.
   Scanner(ScanState& scan, const MacroTable& macros);
   ~Scanner();
   Scanner(const Scanner&) = delete;
@@ -42,11 +47,15 @@ class Scanner {
   void Flush();
 
  private:
+  // The automaton for the way the current text is read.
+  const GeneratedAutomaton* AutomatonForReading() const;
   void Create();
   void Destroy();
 
   TokenValue value_{};
   ScanActions actions_;
+  const ScanState& scan_;
+  const GeneratedAutomaton* automaton_;
   void* flex_ = nullptr;  // the generated scanner's state, made on first use
 };
 

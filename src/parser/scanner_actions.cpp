@@ -40,7 +40,7 @@ int ScanActions::ReadInput(char* buffer, std::size_t capacity) {
 void ScanActions::Matched(const char* text, int length) {
   match_ = {text, static_cast<std::size_t>(length)};
   if (scan_.prescan) return;
-  // A rejected match and the one that follows it begin at the same place.
+  // A match read again under other rules begins where it began.
   const auto start = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(filledPosition_) + (text - filled_));
   std::vector<std::size_t>& starts = scan_.matchStarts;
   if (starts.empty() || starts.back() != start) starts.push_back(start);
@@ -175,33 +175,47 @@ int ScanActions::Identifier() {
   return Text(SI_ID);
 }
 
+bool ScanActions::OneCharacterAtATime() const {
+  return scan_.oneCharacterAtATime;
+}
+
+ScanActions::Condition ScanActions::CurrentCondition() const {
+  const bool labels = scan_.labelAllowed;
+  if (scan_.definition) return labels ? Condition::kDefinitionWithLabels : Condition::kDefinition;
+  if (scan_.prescan) return labels ? Condition::kPrescanWithLabels : Condition::kPrescan;
+  return labels ? Condition::kMainWithLabels : Condition::kMain;
+}
+
 // G, H, L or M with digits names a macro only where the table has it; the
-// shorter candidates of a rejected word are offered next (M17, then M1,
-// then the letter alone).
-int ScanActions::MacroName() {
-  ScanState& scan = scan_;
-  if (scan.definition) return Text(MACRO_NAME);
-  if (!scan.prescan) return kReject;
-  const auto macro = macros_.find(match_);
-  if (macro == macros_.end()) {
-    scan.rejectedWord.assign(match_);
-    return kReject;
+// shorter parts of a word that does not are tried next (M17, then M1, then
+// the letter alone), and a word that is no macro is kept as the rejected
+// word.
+int ScanActions::MacroNameLength() {
+  for (int length = static_cast<int>(match_.size()); length >= 2; --length) {
+    const std::string_view part = match_.substr(0, static_cast<std::size_t>(length));
+    if (macros_.find(part) == macros_.end()) {
+      scan_.rejectedWord.assign(part);
+      continue;
+    }
+    // A macro name inside a longer word already found not to be a macro
+    // (M17 inside M170) stays as it is.
+    if (!std::string_view(scan_.rejectedWord).starts_with(part)) return length;
   }
-  // A macro name inside a longer word already found not to be a macro (M17
-  // inside M170) stays as it is.
-  if (std::string_view(scan.rejectedWord).starts_with(match_)) return kReject;
-  return Expand(MACRO_NAME, macro->second);
+  return 0;
+}
+
+int ScanActions::MacroName() {
+  if (scan_.definition) return Text(MACRO_NAME);
+  return Expand(MACRO_NAME, macros_.find(match_)->second);
 }
 
 int ScanActions::Label() {
-  if (!scan_.labelAllowed) return kReject;
   return Text(LABEL_DECL, match_.substr(0, match_.size() - 1));
 }
 
 // The rest of a definition line after AS: leading blanks skipped, cut at the
 // first semicolon even inside quotes.
 int ScanActions::MacroValue() {
-  if (!scan_.definition) return kReject;
   std::string_view value = match_.substr(2);
   value.remove_prefix(std::min(value.find_first_not_of(" \t"), value.size()));
   return Text(SI_MACRO_VALUE, value.substr(0, value.find(';')));

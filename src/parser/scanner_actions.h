@@ -21,9 +21,17 @@ using MacroTable = std::map<std::string, std::string, std::less<>>;
 
 class ScanActions {
  public:
-  // What a rejecting action returns when the scanner is to try the next
-  // candidate match; their tokens all have nonzero codes.
-  static constexpr int kReject = 0;
+  // Which of the rules that depend on the flags apply: labels while they
+  // are allowed; in a definition, macro names and the value after AS;
+  // during the pre-scan otherwise, macro names that the table has.
+  enum class Condition {
+    kMain,
+    kMainWithLabels,
+    kPrescan,
+    kPrescanWithLabels,
+    kDefinition,
+    kDefinitionWithLabels,
+  };
 
   ScanActions(ScanState& scan, const MacroTable& macros, TokenValue& value)
       : scan_(scan), macros_(macros), value_(value) {}
@@ -31,6 +39,8 @@ class ScanActions {
   // Hands the scanner the next characters of the current text (at most
   // `capacity`); 0 at its end.
   int ReadInput(char* buffer, std::size_t capacity);
+  Condition CurrentCondition() const;
+  bool OneCharacterAtATime() const;
   // Runs before every action with the text the action matched; in the main
   // pass it notes where the match began.
   void Matched(const char* text, int length);
@@ -64,7 +74,12 @@ class ScanActions {
   // The whitespace rule appends its match and delivers nothing.
   void Blank();
 
-  // Rejecting actions: a token code, or kReject.
+  // During the pre-scan, of a G/H/L/M word with digits: the length of its
+  // longest leading part that names a macro outside a longer word already
+  // found to be none; 0 when no part does (the letter is then a token of
+  // its own).
+  int MacroNameLength();
+  // The macro name matched: in the pre-scan its replacement is appended.
   int MacroName();
   int Label();
   int MacroValue();
