@@ -1,12 +1,14 @@
 // Fuzz target `eval`: evaluation as a running program does it. The first
 // byte chooses what the rest is:
 // - even: lines of a program; every line but the last is a block whose
-//   assigned values are evaluated, the last an expression, evaluated;
+//   assigned values are evaluated and whose internal commands are executed
+//   through the command mapper, the last an expression, evaluated;
 // - odd: a controller command (byte 1 odd) or method (even) picked by byte 2
 //   from the mapper's names, called with the arguments the rest makes.
 #include <cstring>
 
 #include "argument_maker.h"
+#include "executing_context.h"
 #include "fuzz_machine.h"
 #include "orvref/argument_table.h"
 
@@ -36,11 +38,25 @@ const char* const kMethods[] = {"ResetControllerState",
                                 "getFrameElement",
                                 "NoSuchMethod"};
 
-void Evaluate(Channel& channel, const Orv::INCObjectExpression* expression) {
-  if (expression == nullptr) return;
+SmartPointer<Orv::INCObject> Evaluate(Channel& channel, const Orv::INCObjectExpression* expression) {
   SmartPointer<Orv::INCObject> value;
   std::string message;
-  channel.context.Evaluate(expression, value, message);
+  if (expression) channel.context.Evaluate(expression, value, message);
+  return value;
+}
+
+// As a running program does: the arguments evaluated, then the command.
+void Execute(FuzzMachine& machine, Channel& channel, const ExecutingContext::InternalCommand& command) {
+  std::vector<SmartPointer<Orv::INCObject>> values;
+  for (std::int32_t index = 0; index < command.arguments->GetArgumentListSize(); ++index) {
+    SmartPointer<Orv::INCObjectExpression> argument;
+    command.arguments->GetListArgument(index, argument);
+    values.push_back(Evaluate(channel, argument.get()));
+  }
+  std::uint32_t status = 0;
+  Orv::String message;
+  machine.commands().ExecuteCommand(command.name, OrvReference::MakeArgumentTable(std::move(values)),
+                                    &channel.context.channel(), status, message);
 }
 
 void RunProgram(FuzzMachine& machine, Channel& channel, const std::uint8_t* data, std::size_t size) {
@@ -48,9 +64,11 @@ void RunProgram(FuzzMachine& machine, Channel& channel, const std::uint8_t* data
   if (lines.empty()) return;
   const std::string_view expression = lines.back();
   lines.pop_back();
+  ExecutingContext executing(channel.recorder);
   for (const std::string_view block : lines) {
-    if (machine.ParseBlock(channel, block).result != Orv::ORV_SUCCESS) continue;
+    if (machine.ParseBlock(channel, block, &executing).result != Orv::ORV_SUCCESS) continue;
     for (const auto& item : channel.recorder.items()) Evaluate(channel, item.value.get());
+    for (const auto& command : executing.TakeInternalCommands()) Execute(machine, channel, command);
   }
   SmartPointer<Orv::INCExpression> result;
   machine.ParseExpression(channel, expression, result);

@@ -24,6 +24,19 @@ void WatchStandardOutput() {
   if (watched == nullptr || ::dup2(::fileno(watched), STDOUT_FILENO) < 0) Fault("cannot watch standard output");
 }
 
+// The program every channel holds, for the subprogram lookups.
+constexpr std::string_view kProgram = "N10 G1 X10\n  %_n_FUZZ_SPF\nPROC FUZZ(REAL A)\nM17\n%_N_OTHER_SPF\n";
+
+std::string WriteProgram() {
+  char path[] = "/tmp/tessan_fuzz_program_XXXXXX";
+  const int file = ::mkstemp(path);
+  if (file < 0 || ::write(file, kProgram.data(), kProgram.size()) != static_cast<ssize_t>(kProgram.size())) {
+    Fault("cannot write the channel's program");
+  }
+  ::close(file);
+  return path;
+}
+
 bool StandardOutputWritten() {
   std::fflush(stdout);
   struct stat status {};
@@ -45,10 +58,16 @@ FuzzMachine& FuzzMachine::Get() {
 FuzzMachine::FuzzMachine() {
   WatchStandardOutput();
   if (CreateMachineObjects(&parser_, &commands_, &methods_) != Orv::ORV_SUCCESS) Fault("no machine objects");
+  programPath_ = WriteProgram();
+}
+
+FuzzMachine::~FuzzMachine() {
+  ::unlink(programPath_.c_str());
 }
 
 void FuzzMachine::PrepareChannel(Channel& channel) {
   channel.context.SetMethodMapper(methods_);
+  if (!channel.context.channel().programs().AddFile(programPath_)) Fault("cannot open the channel's program");
   Orv::IControllerState* state = nullptr;
   if (CreateChannelObjects(&state) != Orv::ORV_SUCCESS) Fault("no controller state");
   const Orv::TResult initialized = state->Initialize(&channel.context.channel());
@@ -71,11 +90,11 @@ void FuzzMachine::EndInput() {
   if (StandardOutputWritten()) Fault("the plug-in wrote to standard output");
 }
 
-Parsed FuzzMachine::ParseBlock(Channel& channel, std::string_view block) {
+Parsed FuzzMachine::ParseBlock(Channel& channel, std::string_view block, Orv::IParseContext* context) {
   channel.recorder.BeginBlock();
   Parsed parsed;
-  parsed.result =
-      parser_->ParseBlock(Orv::String(block.data(), block.size()), &channel.recorder, &parsed.kind, &parsed.message);
+  parsed.result = parser_->ParseBlock(Orv::String(block.data(), block.size()), context ? context : &channel.recorder,
+                                      &parsed.kind, &parsed.message);
   parsed.trace = channel.recorder.Trace();
   return parsed;
 }

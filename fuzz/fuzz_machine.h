@@ -20,7 +20,8 @@
 namespace Velkor::Fuzz {
 
 // The host side of one input: a channel prepared by the plug-in's
-// controller state, and a parse context that records the blocks' items.
+// controller state, holding one program with subprograms, and a parse
+// context that records the blocks' items.
 struct Channel {
   OrvReference::ExecutionContext context;
   OrvReference::RecordingParseContext recorder{context};
@@ -68,13 +69,15 @@ class FuzzMachine {
     EndInput();
   }
 
-  // Parses a block, its trace rendered.
-  Parsed ParseBlock(Channel& channel, std::string_view block);
+  // Parses a block, its trace rendered; `context`, when given, receives
+  // the block in place of the channel's recorder, which it must feed.
+  Parsed ParseBlock(Channel& channel, std::string_view block, Orv::IParseContext* context = nullptr);
   // Parses an expression, rendered as a host expression tree.
   Parsed ParseExpression(Channel& channel, std::string_view text, Orv::SmartPointer<Orv::INCExpression>& result);
 
  private:
   FuzzMachine();
+  ~FuzzMachine();
   void PrepareChannel(Channel& channel);
   void BeginInput();
   // Forgets the macros and the host objects the parser kept of the channel,
@@ -86,6 +89,7 @@ class FuzzMachine {
   Orv::IMethodMapper* methods_ = nullptr;
   std::int64_t liveBefore_ = 0;
   std::unique_ptr<Channel> shared_;
+  std::string programPath_;
 };
 
 // The lines of an input: split at LF, a CR before it dropped; at most
