@@ -215,9 +215,12 @@ Orv::TResult HandOverExpression(ParseState& state, Orv::IExecutionContext* conte
 }
 
 // Leaves the shared state ready for the next parse after an exception that
-// interrupted one (the host ran out of storage, for instance).
+// interrupted one (the host ran out of storage, for instance), holding no
+// host object of the interrupted parse.
 void RecoverFromException(ParseState& state, std::int32_t* messageKind, Orv::String* message) {
   state.arena.Clear();
+  state.statement.EndBlock();
+  state.expressionResult.reset();
   state.scan.prescan = false;
   state.programScanner.Flush();
   state.expressionScanner.Flush();

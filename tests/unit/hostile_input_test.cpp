@@ -88,5 +88,23 @@ TEST_F(HostileInput, DeepNestingReleasesTheParserStackWhenAnAllocationFails) {
   });
 }
 
+// A parse that a failed allocation interrupts lets go of what its block held
+// (the shared empty modifier of its words, a CASE selector) at once, not
+// when the next block starts.
+TEST_F(HostileInput, FailedAllocationReleasesTheBlockStateAtOnce) {
+  for (const char* block : {"X10 Y20", "CASE R1 OF 1 GOTOF LA DEFAULT GOTOF LC"}) {
+    ASSERT_EQ(ParseBlock(block), kSuccess) << block;
+    const std::int64_t baseline = OrvReference::LiveObjectCount();
+    for (std::size_t failing = 1;; ++failing) {
+      CppMemory::FailAllocationAfter(failing);
+      ParseBlock(block);
+      const bool reached = CppMemory::AllocationFailureReached();
+      CppMemory::FailAllocationAfter(0);
+      if (!reached) break;
+      EXPECT_LE(OrvReference::LiveObjectCount(), baseline) << block << ", allocation " << failing;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace Velkor::OrvTessan
