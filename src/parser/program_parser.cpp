@@ -32,6 +32,18 @@ void WriteMessage(int number, std::int32_t* messageKind, Orv::String* message) {
   if (message) *message = FormatMessage(number);
 }
 
+// A NUL byte is no part of any text: the text is refused, quoting what
+// comes before the byte, and never reaches the scanners.
+bool RefusedForNul(const Orv::String& text, std::int32_t* messageKind, Orv::String* message) {
+  const std::size_t nul = text.find('\0');
+  if (nul == Orv::String::npos) return false;
+  Orv::String read = text.substr(0, nul);
+  Orv::StringUtil::ToUpper(read);
+  if (messageKind) *messageKind = 0;
+  if (message) *message = FormatMessage(kParseErrorAfter, read.c_str());
+  return true;
+}
+
 // Upper-cases the text into the current text and resets what the pre-scan
 // starts from.
 void TakeText(ScanState& scan, const Orv::String& text) {
@@ -242,6 +254,7 @@ Orv::TResult ProgramParser::ParseBlock(const Orv::String& block, Orv::IParseCont
                                        Orv::String* message) {
   ParseState& state = ParseState::Global();
   try {
+    if (RefusedForNul(block, messageKind, message)) return kFailure;
     if (state.macros.empty()) {
       // The pre-scan would copy the block as it is; of the flags it leaves
       // behind, the block driver resets every one.
@@ -268,6 +281,7 @@ Orv::TResult ProgramParser::ParseExpression(const Orv::String& text, Orv::IExecu
   ParseState& state = ParseState::Global();
   result->reset();
   try {
+    if (RefusedForNul(text, messageKind, message)) return kFailure;
     if (text.size() >= kMaximumTextLength) {
       WriteMessage(kLineTooLong, messageKind, message);
       return kFailure;
