@@ -3,11 +3,12 @@
 // tessan uses (it renders every item as trace text), and the discarding one,
 // which leaves the plug-in and the host's factories.
 #include <benchmark/benchmark.h>
-#include <orv/orv.h>
 
 #include <array>
 #include <string_view>
 
+#include "orv/base.h"
+#include "orv/plugin.h"
 #include "orvref/discarding_parse_context.h"
 #include "orvref/execution_context.h"
 #include "orvref/parse_context.h"

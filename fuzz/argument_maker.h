@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "fuzz_machine.h"
+#include "orv/base.h"
+#include "orv/types.h"
+#include "orv/values.h"
 
 namespace Velkor::Fuzz {
 

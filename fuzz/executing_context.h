@@ -7,6 +7,11 @@
 #include <vector>
 
 #include "fuzz_machine.h"
+#include "orv/arguments.h"
+#include "orv/base.h"
+#include "orv/context.h"
+#include "orv/expressions.h"
+#include "orv/types.h"
 
 namespace Velkor::Fuzz {
 

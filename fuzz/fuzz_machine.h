@@ -5,8 +5,6 @@
 // the fuzzer keeps the input.
 #pragma once
 
-#include <orv/orv.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -14,6 +12,10 @@
 #include <string_view>
 #include <vector>
 
+#include "orv/base.h"
+#include "orv/context.h"
+#include "orv/expressions.h"
+#include "orv/plugin.h"
 #include "orvref/execution_context.h"
 #include "orvref/parse_context.h"
 

@@ -1,5 +1,5 @@
 // Argument expressions of a statement being parsed: positional and named.
-#include <orv/arguments.h>
+#include "orv/arguments.h"
 
 namespace Velkor::Orv {
 

@@ -1,6 +1,15 @@
 // Out-of-line destructors of the host interfaces: their vtables and type
 // information live here, in the host, once.
-#include <orv/orv.h>
+#include "orv/arguments.h"
+#include "orv/base.h"
+#include "orv/channel.h"
+#include "orv/context.h"
+#include "orv/expressions.h"
+#include "orv/factories.h"
+#include "orv/matrix.h"
+#include "orv/plugin.h"
+#include "orv/types.h"
+#include "orv/values.h"
 
 namespace Velkor::Orv {
 

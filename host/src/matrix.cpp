@@ -1,7 +1,7 @@
 // 4x4 homogeneous matrices of the host. Points are row vectors (p' = p * M)
 // and every operation multiplies from the right, so the operation applied
 // last acts last on a point. No operation ever produces a NaN.
-#include <orv/matrix.h>
+#include "orv/matrix.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,5 @@
 // The counted object base of the host, with the live-object count.
-#include <orv/base.h>
-
+#include "orv/base.h"
 #include "orvref/live_objects.h"
 
 namespace Velkor::Orv {

@@ -1,5 +1,5 @@
 // Small text helpers of the host; ASCII only, whatever the locale.
-#include <orv/string_util.h>
+#include "orv/string_util.h"
 
 #include <algorithm>
 

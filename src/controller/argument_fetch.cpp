@@ -3,6 +3,9 @@
 #include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
+
+using Orv::SmartPointer;
+
 namespace {
 
 template <class T>

@@ -5,14 +5,15 @@
 // type. A missing table counts as one without arguments.
 #pragma once
 
-#include <orv/orv.h>
-
 #include "controller/report.h"
+#include "orv/arguments.h"
+#include "orv/base.h"
+#include "orv/matrix.h"
+#include "orv/values.h"
 
 namespace Velkor::OrvTessan {
 
-using Orv::SmartPointer;
-using Arguments = SmartPointer<Orv::ArgumentTable>;
+using Arguments = Orv::SmartPointer<Orv::ArgumentTable>;
 
 std::int32_t ArgumentCount(const Arguments& arguments);
 
@@ -20,9 +21,11 @@ std::int32_t ArgumentCount(const Arguments& arguments);
 bool HasArgument(const Arguments& arguments, std::int32_t position);
 
 // The argument as an object, value or structure; null after a failure.
-SmartPointer<Orv::INCObject> FetchObjectArgument(const Arguments& arguments, std::int32_t position, Report& report);
-SmartPointer<Orv::INCValue> FetchValueArgument(const Arguments& arguments, std::int32_t position, Report& report);
-SmartPointer<Orv::INCStruct> FetchStructArgument(const Arguments& arguments, std::int32_t position, Report& report);
+Orv::SmartPointer<Orv::INCObject> FetchObjectArgument(const Arguments& arguments, std::int32_t position,
+                                                      Report& report);
+Orv::SmartPointer<Orv::INCValue> FetchValueArgument(const Arguments& arguments, std::int32_t position, Report& report);
+Orv::SmartPointer<Orv::INCStruct> FetchStructArgument(const Arguments& arguments, std::int32_t position,
+                                                      Report& report);
 bool FetchMatrixArgument(const Arguments& arguments, std::int32_t position, Orv::Matrix& matrix, Report& report);
 
 // A value argument read as text, real, integer or truth value.

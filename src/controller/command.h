@@ -1,7 +1,9 @@
 // A controller command the host executes by name, with evaluated arguments.
 #pragma once
 
-#include <orv/orv.h>
+#include "orv/arguments.h"
+#include "orv/base.h"
+#include "orv/channel.h"
 
 namespace Velkor::OrvTessan {
 

@@ -5,6 +5,10 @@
 #include <memory>
 
 #include "controller/command.h"
+#include "orv/arguments.h"
+#include "orv/base.h"
+#include "orv/channel.h"
+#include "orv/plugin.h"
 
 namespace Velkor::OrvTessan {
 

@@ -7,6 +7,9 @@
 #include "plugin/results.h"
 
 namespace Velkor::OrvTessan {
+
+using Orv::SmartPointer;
+
 namespace {
 
 // The six components of a frame, each an array of one real per axis.

@@ -2,7 +2,9 @@
 // by registering the "FRAME" and "AXIS" structure types.
 #pragma once
 
-#include <orv/orv.h>
+#include "orv/base.h"
+#include "orv/channel.h"
+#include "orv/plugin.h"
 
 namespace Velkor::OrvTessan {
 

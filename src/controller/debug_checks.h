@@ -3,7 +3,7 @@
 // the method's outcome.
 #pragma once
 
-#include <orv/base.h>
+#include "orv/base.h"
 
 namespace Velkor::OrvTessan {
 

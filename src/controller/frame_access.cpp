@@ -2,6 +2,8 @@
 
 namespace Velkor::OrvTessan {
 
+using Orv::SmartPointer;
+
 SmartPointer<Orv::INCArray> FindFrameComponent(Orv::INCStruct& frame, const Orv::String& name) {
   SmartPointer<Orv::INCObject> member;
   if (frame.GetMember(name, member) != Orv::ORV_SUCCESS) return nullptr;

@@ -2,17 +2,16 @@
 // the "FRAME" type whose components are arrays of reals indexed by axis.
 #pragma once
 
-#include <orv/orv.h>
-
 #include "controller/controller_types.h"
+#include "orv/base.h"
+#include "orv/factories.h"
+#include "orv/values.h"
 
 namespace Velkor::OrvTessan {
 
-using Orv::SmartPointer;
-
 // The component as an array; null when the frame has no member of that name
 // or the member is not an array.
-SmartPointer<Orv::INCArray> FindFrameComponent(Orv::INCStruct& frame, const Orv::String& name);
+Orv::SmartPointer<Orv::INCArray> FindFrameComponent(Orv::INCStruct& frame, const Orv::String& name);
 
 // False when the element does not exist or has no real reading; callers then
 // use the component's neutral value.

@@ -3,6 +3,9 @@
 #pragma once
 
 #include "controller/geometry_axes.h"
+#include "orv/channel.h"
+#include "orv/factories.h"
+#include "orv/values.h"
 
 namespace Velkor::OrvTessan {
 

@@ -5,6 +5,10 @@
 #pragma once
 
 #include "controller/geometry_axes.h"
+#include "orv/channel.h"
+#include "orv/factories.h"
+#include "orv/matrix.h"
+#include "orv/values.h"
 
 namespace Velkor::OrvTessan {
 

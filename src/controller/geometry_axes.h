@@ -2,10 +2,11 @@
 // matrix form of a frame.
 #pragma once
 
-#include <orv/orv.h>
-
 #include <array>
 #include <vector>
+
+#include "orv/base.h"
+#include "orv/channel.h"
 
 namespace Velkor::OrvTessan {
 

@@ -1,10 +1,12 @@
 // A controller function that NC expressions call by name.
 #pragma once
 
-#include <orv/orv.h>
-
 #include "controller/argument_fetch.h"
 #include "controller/report.h"
+#include "orv/base.h"
+#include "orv/context.h"
+#include "orv/types.h"
+#include "orv/values.h"
 
 namespace Velkor::OrvTessan {
 

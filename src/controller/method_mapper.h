@@ -5,6 +5,12 @@
 #include <memory>
 
 #include "controller/method.h"
+#include "orv/arguments.h"
+#include "orv/base.h"
+#include "orv/context.h"
+#include "orv/plugin.h"
+#include "orv/types.h"
+#include "orv/values.h"
 
 namespace Velkor::OrvTessan {
 

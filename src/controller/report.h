@@ -2,7 +2,7 @@
 // host why it failed.
 #pragma once
 
-#include <orv/base.h>
+#include "orv/base.h"
 
 namespace Velkor::OrvTessan {
 

@@ -5,13 +5,15 @@
 // found once and kept, by the identity of the class's type information.
 #pragma once
 
-#include <orv/orv.h>
-
 #include <array>
 #include <cstddef>
 #include <type_traits>
 #include <typeinfo>
 #include <vector>
+
+#include "orv/expressions.h"
+#include "orv/orv.h"
+#include "orv/types.h"
 
 namespace Velkor::OrvTessan {
 

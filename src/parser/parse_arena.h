@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "orv/arguments.h"
+#include "orv/base.h"
 #include "parser/parser_types.h"
 
 namespace Velkor::OrvTessan {
@@ -33,7 +35,7 @@ class ParseArena {
   };
   Pool<Expr> exprs_;
   Pool<ArrayInitializer> initializers_;
-  Pool<SmartPointer<Orv::ArgumentExpressionList>> lists_;
+  Pool<Orv::SmartPointer<Orv::ArgumentExpressionList>> lists_;
   Pool<std::string> texts_;
 };
 

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "orv/context.h"
 #include "parser/parse_state.h"
 
 namespace Velkor::OrvTessan {

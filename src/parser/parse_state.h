@@ -6,6 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "orv/base.h"
+#include "orv/channel.h"
+#include "orv/context.h"
+#include "orv/expressions.h"
+#include "orv/factories.h"
+#include "orv/types.h"
 #include "parser/class_kinds.h"
 #include "parser/parse_arena.h"
 #include "parser/scanner.h"
@@ -49,27 +55,27 @@ struct ErrorState {
 // Host objects fetched at the start of each parse.
 struct HostObjects {
   Orv::IExecutionContext* executionContext = nullptr;
-  SmartPointer<Orv::IValueFactory> values;
-  SmartPointer<Orv::IExpressionFactory> expressions;
-  SmartPointer<Orv::IMethodCallFactory> methodCalls;
-  SmartPointer<Orv::IArrayTypeFactory> arrayTypes;
-  SmartPointer<Orv::ILValueFactory> lvalues;
+  Orv::SmartPointer<Orv::IValueFactory> values;
+  Orv::SmartPointer<Orv::IExpressionFactory> expressions;
+  Orv::SmartPointer<Orv::IMethodCallFactory> methodCalls;
+  Orv::SmartPointer<Orv::IArrayTypeFactory> arrayTypes;
+  Orv::SmartPointer<Orv::ILValueFactory> lvalues;
   Orv::IChannel* channel = nullptr;
   Orv::IVariableScope* scope = nullptr;
-  SmartPointer<Orv::INCStructType> frameType;
-  SmartPointer<Orv::INCStructType> axisType;
+  Orv::SmartPointer<Orv::INCStructType> frameType;
+  Orv::SmartPointer<Orv::INCStructType> axisType;
 };
 
 // Statement state of the program grammar that lives for one block, and the
 // declaration context that lives until the next DEF.
 struct StatementState {
-  SmartPointer<Orv::INCObjectExpression> caseSelector;
+  Orv::SmartPointer<Orv::INCObjectExpression> caseSelector;
   std::int32_t syncKind = kNoSynchronizedAction;
-  SmartPointer<Orv::INCObjectExpression> syncCondition;
+  Orv::SmartPointer<Orv::INCObjectExpression> syncCondition;
   std::int32_t declarationScope = 0;
   std::int32_t declarationType = 0;
   // The empty modifier of the block's address words, made for the first.
-  SmartPointer<Orv::INCObjectExpression> noModifier;
+  Orv::SmartPointer<Orv::INCObjectExpression> noModifier;
 
   // Forgets the CASE selector, the synchronized action and the modifier of
   // a block; the declaration context stays for the next DEF.
@@ -91,7 +97,7 @@ struct ParseState {
   ErrorState error;
   HostObjects host;
   StatementState statement;
-  SmartPointer<Orv::INCObjectExpression> expressionResult;
+  Orv::SmartPointer<Orv::INCObjectExpression> expressionResult;
   ParseArena arena;
   // Emptied whenever a program parser is constructed.
   ExpressionKinds expressionKinds;

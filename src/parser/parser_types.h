@@ -4,14 +4,15 @@
 // address tokens.
 #pragma once
 
-#include <orv/orv.h>
-
 #include <cstdint>
+
+#include "orv/arguments.h"
+#include "orv/base.h"
+#include "orv/expressions.h"
 
 namespace Velkor::OrvTessan {
 
-using Orv::SmartPointer;
-using ExpressionRef = SmartPointer<Orv::INCObjectExpression>;
+using ExpressionRef = Orv::SmartPointer<Orv::INCObjectExpression>;
 
 // The parser's type codes; INT to FRAME are also the codes of the scanner's
 // type keywords.
@@ -44,18 +45,18 @@ enum SynchronizedActionKind : std::int32_t {
 // so far and its parser type, plus what a variable reference carries until
 // the reference is used as a value or assigned to.
 struct Expr {
-  SmartPointer<Orv::INCObjectExpression> expression;
+  Orv::SmartPointer<Orv::INCObjectExpression> expression;
   std::int32_t type = kIntType;
   // Array or structure target of an indexed reference.
-  SmartPointer<Orv::INCObjectExpression> lvalue;
+  Orv::SmartPointer<Orv::INCObjectExpression> lvalue;
   // Set when an index is applied to a plain variable (character access).
-  SmartPointer<Orv::INCObjectExpression> variable;
-  SmartPointer<Orv::INCObjectExpression> firstIndex;
+  Orv::SmartPointer<Orv::INCObjectExpression> variable;
+  Orv::SmartPointer<Orv::INCObjectExpression> firstIndex;
   std::int32_t firstIndexType = kIntType;
-  SmartPointer<Orv::INCObjectExpression> secondIndex;
+  Orv::SmartPointer<Orv::INCObjectExpression> secondIndex;
   std::int32_t secondIndexType = kIntType;
   // How an address value is applied ("AC", "IC", ..., or the empty text).
-  SmartPointer<Orv::INCObjectExpression> modifier;
+  Orv::SmartPointer<Orv::INCObjectExpression> modifier;
 
   // Keeps only expression and type, as a reference does once it is a value.
   void DropReferenceParts();
@@ -72,7 +73,7 @@ struct AddressWord {
 // Initial values of an array declaration.
 struct ArrayInitializer {
   bool listMode = true;  // false: the one value is repeated
-  SmartPointer<Orv::ArgumentExpressionList> values;
+  Orv::SmartPointer<Orv::ArgumentExpressionList> values;
 };
 
 }  // namespace Velkor::OrvTessan

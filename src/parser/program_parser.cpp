@@ -4,12 +4,16 @@
 // over the expanded text with the host objects fetched for this parse.
 #include "parser/program_parser.h"
 
+#include "orv/string_util.h"
 #include "parser/nc_grammar.h"
 #include "parser/parse_session.h"
 #include "plugin/messages.h"
 #include "plugin/results.h"
 
 namespace Velkor::OrvTessan {
+
+using Orv::SmartPointer;
+
 namespace {
 
 // Blocks (after expansion) and expression texts must stay below this length.

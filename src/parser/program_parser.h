@@ -2,7 +2,10 @@
 // host's parse context, or one bare expression into a host expression.
 #pragma once
 
-#include <orv/orv.h>
+#include "orv/base.h"
+#include "orv/context.h"
+#include "orv/expressions.h"
+#include "orv/plugin.h"
 
 namespace Velkor::OrvTessan {
 

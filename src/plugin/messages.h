@@ -2,7 +2,7 @@
 // these fourteen numbered texts, formatted printf-style.
 #pragma once
 
-#include <orv/base.h>
+#include "orv/base.h"
 
 namespace Velkor::OrvTessan {
 

@@ -1,7 +1,7 @@
 // The host result codes the plug-in produces.
 #pragma once
 
-#include <orv/base.h>
+#include "orv/base.h"
 
 namespace Velkor::OrvTessan {
 

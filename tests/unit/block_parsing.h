@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "orv/base.h"
+#include "orv/factories.h"
+#include "orv/types.h"
 #include "orvref/parse_context.h"
 #include "parser/program_parser.h"
 

@@ -5,6 +5,9 @@
 #include "orvref/live_objects.h"
 
 namespace Velkor::OrvTessan::testing {
+
+using Orv::SmartPointer;
+
 namespace {
 
 const char* const kComponents[] = {"TR", "RT", "SC", "MI", "FI", "Offsets"};

@@ -12,13 +12,16 @@
 
 #include "controller/command_mapper.h"
 #include "controller/method_mapper.h"
+#include "orv/base.h"
+#include "orv/matrix.h"
+#include "orv/types.h"
+#include "orv/values.h"
 #include "orvref/execution_context.h"
 
 namespace Velkor::OrvTessan::testing {
 
-using Orv::SmartPointer;
-using Object = SmartPointer<Orv::INCObject>;
-using Frame = SmartPointer<Orv::INCStruct>;
+using Object = Orv::SmartPointer<Orv::INCObject>;
+using Frame = Orv::SmartPointer<Orv::INCStruct>;
 
 // What a mapper answered. The status word starts at 1, so that a failure
 // shows that it was cleared.
@@ -45,11 +48,11 @@ class ControllerTest : public ::testing::Test {
   // A reference value carrying a host matrix.
   Object MatrixValue(const Orv::Matrix& matrix);
 
-  SmartPointer<Orv::INCBasicType> BasicType(std::int32_t typeCode);
-  SmartPointer<Orv::INCStructType> FrameType();
+  Orv::SmartPointer<Orv::INCBasicType> BasicType(std::int32_t typeCode);
+  Orv::SmartPointer<Orv::INCStructType> FrameType();
   // A structure type of the given members, each of one basic type.
-  SmartPointer<Orv::INCStructType> StructType(std::int32_t typeCode, std::vector<const char*> members);
-  SmartPointer<Orv::INCArrayType> ArrayType(Orv::INCType* elementType, std::vector<std::int32_t> sizes);
+  Orv::SmartPointer<Orv::INCStructType> StructType(std::int32_t typeCode, std::vector<const char*> members);
+  Orv::SmartPointer<Orv::INCArrayType> ArrayType(Orv::INCType* elementType, std::vector<std::int32_t> sizes);
 
   Frame NewFrame();
   // A frame variable of the channel, live: changes show in the variable.

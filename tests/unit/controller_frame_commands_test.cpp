@@ -7,6 +7,9 @@
 #include "plugin/results.h"
 
 namespace Velkor::OrvTessan::testing {
+
+using Orv::SmartPointer;
+
 namespace {
 
 constexpr const char* kWrongCount = "Wrong argument count in command.";

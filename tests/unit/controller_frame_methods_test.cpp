@@ -4,6 +4,9 @@
 #include "plugin/results.h"
 
 namespace Velkor::OrvTessan::testing {
+
+using Orv::SmartPointer;
+
 namespace {
 
 constexpr const char* kWrongType = "An argument has the wrong type.";

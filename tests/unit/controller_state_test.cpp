@@ -11,6 +11,9 @@
 #include "plugin/results.h"
 
 namespace Velkor::OrvTessan::testing {
+
+using Orv::SmartPointer;
+
 namespace {
 
 using InitializedChannel = ControllerTest;

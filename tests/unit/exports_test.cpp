@@ -1,8 +1,9 @@
 // The plug-in's entry points: argument checks, allocation failures, and the
 // macro table's life across parser objects.
 #include <gtest/gtest.h>
-#include <orv/orv.h>
 
+#include "orv/base.h"
+#include "orv/plugin.h"
 #include "parser/parse_state.h"
 #include "plugin/results.h"
 

@@ -12,6 +12,9 @@
 
 #include "controller/controller_state.h"
 #include "controller/method_mapper.h"
+#include "orv/base.h"
+#include "orv/expressions.h"
+#include "orv/plugin.h"
 #include "orvref/execution_context.h"
 #include "orvref/parse_context.h"
 #include "parser/program_parser.h"

@@ -3,12 +3,14 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <orv/context.h>
-#include <orv/expressions.h>
-#include <orv/factories.h>
-#include <orv/values.h>
 
 #include <cstdint>
+
+#include "orv/base.h"
+#include "orv/context.h"
+#include "orv/expressions.h"
+#include "orv/factories.h"
+#include "orv/values.h"
 
 namespace Velkor::OrvReference {
 

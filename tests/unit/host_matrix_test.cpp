@@ -2,10 +2,11 @@
 // right, and the decomposition into translation, scale, mirror and X-Y-Z
 // rotation angles, including gimbal lock and zero scales.
 #include <gtest/gtest.h>
-#include <orv/matrix.h>
 
 #include <array>
 #include <cmath>
+
+#include "orv/matrix.h"
 
 namespace Velkor::Orv {
 namespace {

@@ -1,7 +1,8 @@
 // The host's text helpers: leading white space of every kind stripped, and
 // ASCII letters alone upper-cased.
 #include <gtest/gtest.h>
-#include <orv/string_util.h>
+
+#include "orv/string_util.h"
 
 namespace Velkor::Orv {
 namespace {

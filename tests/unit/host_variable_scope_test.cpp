@@ -11,6 +11,9 @@
 #include "values/struct_value.h"
 
 namespace Velkor::OrvReference {
+
+using Orv::SmartPointer;
+
 namespace {
 
 namespace Code = Orv::BasicType;

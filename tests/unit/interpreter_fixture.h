@@ -12,6 +12,10 @@
 
 #include "controller/command_mapper.h"
 #include "controller/method_mapper.h"
+#include "orv/base.h"
+#include "orv/context.h"
+#include "orv/expressions.h"
+#include "orv/plugin.h"
 #include "orvref/interpreter.h"
 #include "parser/program_parser.h"
 

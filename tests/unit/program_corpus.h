@@ -11,6 +11,7 @@
 
 #include "controller/controller_state.h"
 #include "controller/method_mapper.h"
+#include "orv/base.h"
 #include "orvref/execution_context.h"
 #include "parser/program_parser.h"
 

@@ -3,14 +3,14 @@
 // and the diagnostics and JSON made of them.
 #pragma once
 
-#include <orv/context.h>
-
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "commands.h"
 #include "json_writer.h"
+#include "orv/base.h"
+#include "orv/context.h"
 
 namespace Velkor::Tessan {
 

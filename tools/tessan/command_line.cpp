@@ -1,10 +1,10 @@
 #include "command_line.h"
 
-#include <orv/string_util.h>
-
 #include <charconv>
 #include <cmath>
 #include <string_view>
+
+#include "orv/string_util.h"
 
 namespace Velkor::Tessan {
 

@@ -1,13 +1,12 @@
 // The message out-parameters of a parser call, and whether it wrote them.
 #pragma once
 
-#include <orv/base.h>
-
 #include <cstdint>
 #include <limits>
 #include <string>
 
 #include "json_writer.h"
+#include "orv/base.h"
 
 namespace Velkor::Tessan {
 

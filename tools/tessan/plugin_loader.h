@@ -2,10 +2,10 @@
 // two entry points found by their names.
 #pragma once
 
-#include <orv/plugin.h>
-
 #include <memory>
 #include <string>
+
+#include "orv/plugin.h"
 
 namespace Velkor::Tessan {
 

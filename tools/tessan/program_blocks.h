@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "orv/base.h"
 #include "orvref/program_store.h"
 #include "session.h"
 

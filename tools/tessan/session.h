@@ -6,6 +6,7 @@
 #include <string>
 
 #include "command_line.h"
+#include "orv/plugin.h"
 #include "orvref/discarding_parse_context.h"
 #include "orvref/parse_context.h"
 #include "plugin_loader.h"

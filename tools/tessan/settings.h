@@ -1,9 +1,11 @@
 // The values of --set options.
 #pragma once
 
-#include <orv/factories.h>
-
 #include <string>
+
+#include "orv/base.h"
+#include "orv/factories.h"
+#include "orv/values.h"
 
 namespace Velkor::Tessan {
 

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "orv/values.h"
 #include "orvref/execution_context.h"
 
 namespace Velkor::Tessan {

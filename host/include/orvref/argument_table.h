@@ -1,9 +1,11 @@
 // Reference host: the evaluated arguments of a command or method call.
 #pragma once
 
-#include <orv/arguments.h>
-
 #include <vector>
+
+#include "orv/arguments.h"
+#include "orv/base.h"
+#include "orv/values.h"
 
 namespace Velkor::OrvReference {
 

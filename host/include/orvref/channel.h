@@ -2,13 +2,14 @@
 // programs and subprogram declarations.
 #pragma once
 
-#include <orv/channel.h>
-#include <orv/matrix.h>
-
 #include <map>
 #include <optional>
 #include <vector>
 
+#include "orv/base.h"
+#include "orv/channel.h"
+#include "orv/context.h"
+#include "orv/matrix.h"
 #include "orvref/program_store.h"
 
 namespace Velkor::OrvReference {

@@ -4,8 +4,11 @@
 // What a parse costs without a trace, and what a syntax check needs.
 #pragma once
 
-#include <orv/context.h>
-
+#include "orv/arguments.h"
+#include "orv/base.h"
+#include "orv/context.h"
+#include "orv/expressions.h"
+#include "orv/types.h"
 #include "orvref/execution_context.h"
 
 namespace Velkor::OrvReference {

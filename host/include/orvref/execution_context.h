@@ -4,10 +4,16 @@
 // expressions as a running program would.
 #pragma once
 
-#include <orv/plugin.h>
-
 #include <string>
 
+#include "orv/base.h"
+#include "orv/channel.h"
+#include "orv/context.h"
+#include "orv/expressions.h"
+#include "orv/factories.h"
+#include "orv/plugin.h"
+#include "orv/types.h"
+#include "orv/values.h"
 #include "orvref/channel.h"
 #include "orvref/type_registry.h"
 #include "orvref/variable_scope.h"

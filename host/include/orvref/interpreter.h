@@ -6,14 +6,13 @@
 // listener, event by event.
 #pragma once
 
-#include <orv/plugin.h>
-
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "orv/plugin.h"
 #include "orvref/execution_context.h"
 
 namespace Velkor::OrvReference {

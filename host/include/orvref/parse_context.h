@@ -3,12 +3,15 @@
 // context refuses and enters the same declarations into the scope.
 #pragma once
 
-#include <orv/context.h>
-
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "orv/arguments.h"
+#include "orv/base.h"
+#include "orv/context.h"
+#include "orv/expressions.h"
+#include "orv/types.h"
 #include "orvref/discarding_parse_context.h"
 #include "orvref/execution_context.h"
 

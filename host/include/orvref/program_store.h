@@ -23,12 +23,13 @@
 //   that expand to nothing could, and no program is written so.
 #pragma once
 
-#include <orv/channel.h>
-
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "orv/base.h"
+#include "orv/channel.h"
 
 namespace Velkor::OrvReference {
 

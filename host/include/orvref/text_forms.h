@@ -2,10 +2,10 @@
 // reading, the block trace and the tools.
 #pragma once
 
-#include <orv/values.h>
-
 #include <string>
 #include <string_view>
+
+#include "orv/values.h"
 
 namespace Velkor::OrvReference {
 

@@ -1,9 +1,11 @@
 // Reference host: the registry of named types of a channel.
 #pragma once
 
-#include <orv/context.h>
-
 #include <map>
+
+#include "orv/base.h"
+#include "orv/context.h"
+#include "orv/types.h"
 
 namespace Velkor::OrvReference {
 

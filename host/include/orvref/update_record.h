@@ -1,9 +1,9 @@
 // Reference host: what was done through the update handles of a structure.
 #pragma once
 
-#include <orv/values.h>
-
 #include <vector>
+
+#include "orv/values.h"
 
 namespace Velkor::OrvReference {
 

@@ -3,12 +3,16 @@
 // a local frame of its own, which hides the locals of its caller.
 #pragma once
 
-#include <orv/context.h>
-
 #include <cstdint>
 #include <map>
 #include <optional>
 #include <vector>
+
+#include "orv/base.h"
+#include "orv/context.h"
+#include "orv/expressions.h"
+#include "orv/types.h"
+#include "orv/values.h"
 
 namespace Velkor::OrvReference {
 

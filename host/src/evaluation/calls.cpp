@@ -5,6 +5,9 @@
 #include "orvref/execution_context.h"
 
 namespace Velkor::OrvReference {
+
+using Orv::SmartPointer;
+
 namespace {
 
 bool CallMethod(Evaluation& evaluation, Orv::IMethodMapper& mapper, const Orv::String& name, ArgumentValues arguments,

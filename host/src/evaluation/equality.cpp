@@ -1,12 +1,14 @@
 #include "evaluation/equality.h"
 
-#include <orv/matrix.h>
-
 #include "evaluation/operators.h"
+#include "orv/matrix.h"
 #include "values/array_value.h"
 #include "values/struct_value.h"
 
 namespace Velkor::OrvReference {
+
+using Orv::SmartPointer;
+
 namespace {
 
 bool EqualLists(const std::vector<SmartPointer<Orv::INCObject>>& left,

@@ -1,7 +1,7 @@
 // Equality of host objects by value, as IsEqualObject compares them.
 #pragma once
 
-#include <orv/values.h>
+#include "orv/values.h"
 
 namespace Velkor::OrvReference {
 

@@ -1,12 +1,12 @@
 // The functions the host itself provides to NC expressions.
 #pragma once
 
-#include <orv/values.h>
-
 #include <string_view>
 #include <vector>
 
 #include "evaluation/evaluation.h"
+#include "orv/base.h"
+#include "orv/values.h"
 
 namespace Velkor::OrvReference {
 

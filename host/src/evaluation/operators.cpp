@@ -6,6 +6,8 @@
 
 namespace Velkor::OrvReference {
 
+using Orv::SmartPointer;
+
 namespace BasicCode = Orv::BasicType;
 
 namespace {

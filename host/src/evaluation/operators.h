@@ -7,6 +7,7 @@
 #include <string>
 
 #include "evaluation/evaluation.h"
+#include "orv/base.h"
 #include "values/basic_value.h"
 
 namespace Velkor::OrvReference {
@@ -24,11 +25,12 @@ bool BinaryResultCode(std::int32_t op, std::int32_t left, std::int32_t right, st
 // A real converted to INT is truncated toward zero; a text converts to CHAR
 // only when it has one character, and nothing but a reference converts to
 // OBJECT.
-bool ApplyConversion(Evaluation& evaluation, const SmartPointer<BasicValue>& value, std::int32_t code,
-                     SmartPointer<BasicValue>& result);
-bool ApplyUnary(Evaluation& evaluation, std::int32_t op, const BasicValue& operand, SmartPointer<BasicValue>& result);
+bool ApplyConversion(Evaluation& evaluation, const Orv::SmartPointer<BasicValue>& value, std::int32_t code,
+                     Orv::SmartPointer<BasicValue>& result);
+bool ApplyUnary(Evaluation& evaluation, std::int32_t op, const BasicValue& operand,
+                Orv::SmartPointer<BasicValue>& result);
 bool ApplyBinary(Evaluation& evaluation, std::int32_t op, const BasicValue& left, const BasicValue& right,
-                 SmartPointer<BasicValue>& result);
+                 Orv::SmartPointer<BasicValue>& result);
 // Whether `==` holds; false for values it does not compare.
 bool EqualValues(const BasicValue& left, const BasicValue& right);
 

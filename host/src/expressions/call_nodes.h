@@ -5,6 +5,9 @@
 
 #include "evaluation/calls.h"
 #include "expressions/node.h"
+#include "orv/base.h"
+#include "orv/types.h"
+#include "orv/values.h"
 
 namespace Velkor::OrvReference {
 
@@ -13,7 +16,7 @@ template <class Base>
 class CallNode final : public Base {
  public:
   // `keyword` is call, ocall, method or omethod.
-  CallNode(const char* keyword, Orv::String name, ExpressionList arguments, SmartPointer<Orv::INCType> resultType)
+  CallNode(const char* keyword, Orv::String name, ExpressionList arguments, Orv::SmartPointer<Orv::INCType> resultType)
       : Base(std::move(resultType)), keyword_(keyword), name_(std::move(name)), arguments_(std::move(arguments)) {}
 
   // (call NAME a b ...)
@@ -26,7 +29,7 @@ class CallNode final : public Base {
     out += ')';
   }
 
-  bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override {
+  bool Compute(Evaluation& evaluation, Orv::SmartPointer<Orv::INCObject>& value) const override {
     return CallByName(evaluation, name_, arguments_, value);
   }
 

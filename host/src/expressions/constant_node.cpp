@@ -4,6 +4,8 @@
 
 namespace Velkor::OrvReference {
 
+using Orv::SmartPointer;
+
 namespace BasicCode = Orv::BasicType;
 
 ConstantNode::ConstantNode(SmartPointer<BasicValue> value)

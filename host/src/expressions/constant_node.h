@@ -2,19 +2,22 @@
 #pragma once
 
 #include "expressions/node.h"
+#include "orv/base.h"
+#include "orv/expressions.h"
+#include "orv/values.h"
 
 namespace Velkor::OrvReference {
 
 class ConstantNode final : public ValueNode<Orv::INCExpression> {
  public:
-  explicit ConstantNode(SmartPointer<BasicValue> value);
+  explicit ConstantNode(Orv::SmartPointer<BasicValue> value);
 
   // 7, -0.5, 2.0, TRUE, 'c', "text", &(var R) or &_.
   void Render(std::string& out) const override;
-  bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override;
+  bool Compute(Evaluation& evaluation, Orv::SmartPointer<Orv::INCObject>& value) const override;
 
  private:
-  SmartPointer<BasicValue> value_;
+  Orv::SmartPointer<BasicValue> value_;
 };
 
 }  // namespace Velkor::OrvReference

@@ -7,6 +7,9 @@
 #include "values/array_type.h"
 
 namespace Velkor::OrvReference {
+
+using Orv::SmartPointer;
+
 namespace {
 
 // The array and the element's indices, each index converted to INT.

@@ -3,41 +3,45 @@
 #pragma once
 
 #include "expressions/node.h"
+#include "orv/base.h"
+#include "orv/expressions.h"
+#include "orv/types.h"
+#include "orv/values.h"
 
 namespace Velkor::OrvReference {
 
 class ElementNode final : public LValueNode {
  public:
-  ElementNode(SmartPointer<Orv::INCObjectExpression> array, ExpressionList indices,
-              SmartPointer<Orv::INCType> elementType, ExecutionContext& context);
+  ElementNode(Orv::SmartPointer<Orv::INCObjectExpression> array, ExpressionList indices,
+              Orv::SmartPointer<Orv::INCType> elementType, ExecutionContext& context);
 
   // (elem ARRAY i1 [i2])
   void Render(std::string& out) const override;
-  bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override;
+  bool Compute(Evaluation& evaluation, Orv::SmartPointer<Orv::INCObject>& value) const override;
   bool Store(Evaluation& evaluation, Orv::INCValue* value) const override;
   // The element of the array computed now, at the indices computed now.
-  bool Bind(Evaluation& evaluation, SmartPointer<Orv::INCLValue>& bound) const override;
+  bool Bind(Evaluation& evaluation, Orv::SmartPointer<Orv::INCLValue>& bound) const override;
 
  private:
-  SmartPointer<Orv::INCObjectExpression> array_;
+  Orv::SmartPointer<Orv::INCObjectExpression> array_;
   ExpressionList indices_;
 };
 
 class StructElementNode final : public Node<Orv::INCStructExpression> {
  public:
-  StructElementNode(SmartPointer<Orv::INCObjectExpression> array, ExpressionList indices,
-                    SmartPointer<Orv::INCType> elementType);
+  StructElementNode(Orv::SmartPointer<Orv::INCObjectExpression> array, ExpressionList indices,
+                    Orv::SmartPointer<Orv::INCType> elementType);
 
   // (selem ARRAY i1 [i2])
   void Render(std::string& out) const override;
-  bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override;
+  bool Compute(Evaluation& evaluation, Orv::SmartPointer<Orv::INCObject>& value) const override;
 
  private:
-  SmartPointer<Orv::INCObjectExpression> array_;
+  Orv::SmartPointer<Orv::INCObjectExpression> array_;
   ExpressionList indices_;
 };
 
 // The element type of an array node's type; null when it is no array.
-SmartPointer<Orv::INCType> ElementTypeOf(const Orv::INCObjectExpression& array);
+Orv::SmartPointer<Orv::INCType> ElementTypeOf(const Orv::INCObjectExpression& array);
 
 }  // namespace Velkor::OrvReference

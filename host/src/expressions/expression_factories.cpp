@@ -10,6 +10,9 @@
 #include "orvref/execution_context.h"
 
 namespace Velkor::OrvReference {
+
+using Orv::SmartPointer;
+
 namespace {
 
 using Kind = VariableScope::Variable::Kind;

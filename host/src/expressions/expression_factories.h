@@ -3,7 +3,10 @@
 // index counts and bounds are checked only when the program runs.
 #pragma once
 
-#include <orv/factories.h>
+#include "orv/base.h"
+#include "orv/expressions.h"
+#include "orv/factories.h"
+#include "orv/values.h"
 
 namespace Velkor::OrvReference {
 

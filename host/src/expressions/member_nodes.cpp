@@ -3,6 +3,9 @@
 #include "expressions/object_node.h"
 
 namespace Velkor::OrvReference {
+
+using Orv::SmartPointer;
+
 namespace {
 
 bool Structure(Evaluation& evaluation, const Orv::INCObjectExpression* node, SmartPointer<Orv::INCStruct>& structure) {

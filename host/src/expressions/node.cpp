@@ -1,15 +1,17 @@
 #include "expressions/node.h"
 
-#include <orv/matrix.h>
-
 #include <typeinfo>
 
 #include "expressions/constant_node.h"
 #include "expressions/element_nodes.h"
 #include "expressions/operator_nodes.h"
 #include "expressions/variable_nodes.h"
+#include "orv/matrix.h"
 
 namespace Velkor::OrvReference {
+
+using Orv::SmartPointer;
+
 namespace {
 
 // The node when `object` is exactly one of `Nodes`, told by the identity of

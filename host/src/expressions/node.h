@@ -3,26 +3,27 @@
 // result type from the moment it is made.
 #pragma once
 
-#include <orv/expressions.h>
-
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "evaluation/evaluation.h"
+#include "orv/base.h"
+#include "orv/expressions.h"
+#include "orv/types.h"
+#include "orv/values.h"
 #include "values/basic_value.h"
 
 namespace Velkor::OrvReference {
 
-using Orv::SmartPointer;
-using ExpressionList = std::vector<SmartPointer<Orv::INCObjectExpression>>;
+using ExpressionList = std::vector<Orv::SmartPointer<Orv::INCObjectExpression>>;
 
 class HostNode {
  public:
   virtual void Render(std::string& out) const = 0;
   // A basic value, a live array or structure, or null for a method without
   // a value. False once the evaluation has failed.
-  virtual bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const = 0;
+  virtual bool Compute(Evaluation& evaluation, Orv::SmartPointer<Orv::INCObject>& value) const = 0;
 
  protected:
   ~HostNode() = default;
@@ -35,9 +36,9 @@ const HostNode* AsHostNode(const Orv::INCObject* object);
 void RenderObject(const Orv::INCObject* object, std::string& out);
 
 // Computes a node that is absent when null.
-bool ComputeNode(Evaluation& evaluation, const Orv::INCObject* node, SmartPointer<Orv::INCObject>& value);
+bool ComputeNode(Evaluation& evaluation, const Orv::INCObject* node, Orv::SmartPointer<Orv::INCObject>& value);
 // Computes a node that must give a basic value.
-bool ComputeBasicValue(Evaluation& evaluation, const Orv::INCObject* node, SmartPointer<BasicValue>& value);
+bool ComputeBasicValue(Evaluation& evaluation, const Orv::INCObject* node, Orv::SmartPointer<BasicValue>& value);
 // The basic result code of an operator node; none when it is not known (an
 // unknown operand type, say).
 using BasicResult = std::optional<std::int32_t>;
@@ -57,7 +58,7 @@ class Node : public Base, public HostNode {
     return Orv::ORV_SUCCESS;
   }
 
-  Orv::TResult GetResultType(SmartPointer<Orv::INCType>& type) const override {
+  Orv::TResult GetResultType(Orv::SmartPointer<Orv::INCType>& type) const override {
     if (!resultType_ && basicCode_) resultType_ = new BasicType(*basicCode_);
     if (!resultType_) return 1;
     type = resultType_;
@@ -65,7 +66,7 @@ class Node : public Base, public HostNode {
   }
 
  protected:
-  explicit Node(SmartPointer<Orv::INCType> resultType) : resultType_(std::move(resultType)) {
+  explicit Node(Orv::SmartPointer<Orv::INCType> resultType) : resultType_(std::move(resultType)) {
     std::int32_t code = 0;
     if (BasicTypeCode(resultType_.get(), code)) basicCode_ = code;
   }
@@ -73,18 +74,18 @@ class Node : public Base, public HostNode {
 
  private:
   BasicResult basicCode_;
-  mutable SmartPointer<Orv::INCType> resultType_;
+  mutable Orv::SmartPointer<Orv::INCType> resultType_;
 };
 
 // The basic value of a node, computed with the running program of
 // `context`, or without one when it is null (see Evaluation).
-Orv::TResult ComputeValue(const HostNode& node, ExecutionContext* context, SmartPointer<Orv::INCValue>& value);
+Orv::TResult ComputeValue(const HostNode& node, ExecutionContext* context, Orv::SmartPointer<Orv::INCValue>& value);
 
 // A node of a basic result, which parse-time evaluation may reach.
 template <class Base>
 class ValueNode : public Node<Base> {
  public:
-  Orv::TResult Evaluate(SmartPointer<Orv::INCValue>& value) const override {
+  Orv::TResult Evaluate(Orv::SmartPointer<Orv::INCValue>& value) const override {
     return ComputeValue(*this, nullptr, value);
   }
 
@@ -96,7 +97,7 @@ class ValueNode : public Node<Base> {
 // whose factory made it; that context outlives the node.
 class LValueNode : public ValueNode<Orv::INCLValue> {
  public:
-  Orv::TResult GetValue(SmartPointer<Orv::INCValue>& value) const override;
+  Orv::TResult GetValue(Orv::SmartPointer<Orv::INCValue>& value) const override;
   Orv::TResult Assign(Orv::INCValue* value) override;
 
   // Stores a copy of the value where the node refers to, converted as the
@@ -105,10 +106,10 @@ class LValueNode : public ValueNode<Orv::INCLValue> {
   // A node that refers to where this one refers to now, whatever happens
   // later: names looked up in the frames visible now, indices computed. It
   // is what a parameter passed by reference stands for.
-  virtual bool Bind(Evaluation& evaluation, SmartPointer<Orv::INCLValue>& bound) const = 0;
+  virtual bool Bind(Evaluation& evaluation, Orv::SmartPointer<Orv::INCLValue>& bound) const = 0;
 
  protected:
-  LValueNode(SmartPointer<Orv::INCType> resultType, ExecutionContext& context)
+  LValueNode(Orv::SmartPointer<Orv::INCType> resultType, ExecutionContext& context)
       : ValueNode(std::move(resultType)), context_(context) {}
 
   ExecutionContext& context() const { return context_; }

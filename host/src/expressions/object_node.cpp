@@ -1,6 +1,9 @@
 #include "expressions/object_node.h"
 
 namespace Velkor::OrvReference {
+
+using Orv::SmartPointer;
+
 namespace {
 
 SmartPointer<Orv::INCType> TypeOf(const Orv::INCObjectValue& object) {

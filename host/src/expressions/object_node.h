@@ -3,19 +3,22 @@
 #pragma once
 
 #include "expressions/node.h"
+#include "orv/base.h"
+#include "orv/expressions.h"
+#include "orv/values.h"
 
 namespace Velkor::OrvReference {
 
 class ObjectNode final : public Node<Orv::INCObjectExpression> {
  public:
-  explicit ObjectNode(SmartPointer<Orv::INCObjectValue> object);
+  explicit ObjectNode(Orv::SmartPointer<Orv::INCObjectValue> object);
 
   // ARRAY or STRUCT, as a live object renders.
   void Render(std::string& out) const override;
-  bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override;
+  bool Compute(Evaluation& evaluation, Orv::SmartPointer<Orv::INCObject>& value) const override;
 
  private:
-  SmartPointer<Orv::INCObjectValue> object_;
+  Orv::SmartPointer<Orv::INCObjectValue> object_;
 };
 
 }  // namespace Velkor::OrvReference

@@ -3,6 +3,9 @@
 #include "evaluation/operators.h"
 
 namespace Velkor::OrvReference {
+
+using Orv::SmartPointer;
+
 namespace {
 
 BasicResult UnaryResult(const Orv::INCExpression& operand, std::int32_t op) {

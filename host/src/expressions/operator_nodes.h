@@ -3,46 +3,50 @@
 #pragma once
 
 #include "expressions/node.h"
+#include "orv/base.h"
+#include "orv/expressions.h"
+#include "orv/values.h"
 
 namespace Velkor::OrvReference {
 
 class ConversionNode final : public ValueNode<Orv::INCExpression> {
  public:
-  ConversionNode(SmartPointer<Orv::INCExpression> operand, std::int32_t typeCode);
+  ConversionNode(Orv::SmartPointer<Orv::INCExpression> operand, std::int32_t typeCode);
 
   // (conv TYPE e)
   void Render(std::string& out) const override;
-  bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override;
+  bool Compute(Evaluation& evaluation, Orv::SmartPointer<Orv::INCObject>& value) const override;
 
  private:
-  SmartPointer<Orv::INCExpression> operand_;
+  Orv::SmartPointer<Orv::INCExpression> operand_;
   std::int32_t typeCode_;
 };
 
 class UnaryNode final : public ValueNode<Orv::INCExpression> {
  public:
-  UnaryNode(SmartPointer<Orv::INCExpression> operand, std::int32_t operatorCode);
+  UnaryNode(Orv::SmartPointer<Orv::INCExpression> operand, std::int32_t operatorCode);
 
   // (neg e), (sin e), ...
   void Render(std::string& out) const override;
-  bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override;
+  bool Compute(Evaluation& evaluation, Orv::SmartPointer<Orv::INCObject>& value) const override;
 
  private:
-  SmartPointer<Orv::INCExpression> operand_;
+  Orv::SmartPointer<Orv::INCExpression> operand_;
   std::int32_t operatorCode_;
 };
 
 class BinaryNode final : public ValueNode<Orv::INCExpression> {
  public:
-  BinaryNode(SmartPointer<Orv::INCExpression> left, SmartPointer<Orv::INCExpression> right, std::int32_t operatorCode);
+  BinaryNode(Orv::SmartPointer<Orv::INCExpression> left, Orv::SmartPointer<Orv::INCExpression> right,
+             std::int32_t operatorCode);
 
   // (+ a b), (== a b), ...
   void Render(std::string& out) const override;
-  bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override;
+  bool Compute(Evaluation& evaluation, Orv::SmartPointer<Orv::INCObject>& value) const override;
 
  private:
-  SmartPointer<Orv::INCExpression> left_;
-  SmartPointer<Orv::INCExpression> right_;
+  Orv::SmartPointer<Orv::INCExpression> left_;
+  Orv::SmartPointer<Orv::INCExpression> right_;
   std::int32_t operatorCode_;
 };
 

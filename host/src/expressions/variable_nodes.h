@@ -5,6 +5,10 @@
 #include <optional>
 
 #include "expressions/node.h"
+#include "orv/base.h"
+#include "orv/expressions.h"
+#include "orv/types.h"
+#include "orv/values.h"
 
 namespace Velkor::OrvReference {
 
@@ -12,15 +16,15 @@ namespace Velkor::OrvReference {
 // in one frame of the scope once bound to it.
 class VariableNode final : public LValueNode {
  public:
-  VariableNode(Orv::String name, SmartPointer<Orv::INCType> type, ExecutionContext& context,
+  VariableNode(Orv::String name, Orv::SmartPointer<Orv::INCType> type, ExecutionContext& context,
                std::optional<std::size_t> frame = std::nullopt);
 
   // (var NAME)
   void Render(std::string& out) const override;
   // A scalar passed by reference reads and writes what it refers to.
-  bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override;
+  bool Compute(Evaluation& evaluation, Orv::SmartPointer<Orv::INCObject>& value) const override;
   bool Store(Evaluation& evaluation, Orv::INCValue* value) const override;
-  bool Bind(Evaluation& evaluation, SmartPointer<Orv::INCLValue>& bound) const override;
+  bool Bind(Evaluation& evaluation, Orv::SmartPointer<Orv::INCLValue>& bound) const override;
 
  private:
   Orv::String name_;
@@ -31,11 +35,11 @@ class VariableNode final : public LValueNode {
 // element references work on.
 class ArrayNode final : public Node<Orv::INCObjectExpression> {
  public:
-  ArrayNode(Orv::String name, SmartPointer<Orv::INCType> type);
+  ArrayNode(Orv::String name, Orv::SmartPointer<Orv::INCType> type);
 
   // (array NAME)
   void Render(std::string& out) const override;
-  bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override;
+  bool Compute(Evaluation& evaluation, Orv::SmartPointer<Orv::INCObject>& value) const override;
 
  private:
   Orv::String name_;
@@ -43,11 +47,11 @@ class ArrayNode final : public Node<Orv::INCObjectExpression> {
 
 class StructVariableNode final : public Node<Orv::INCStructExpression> {
  public:
-  StructVariableNode(Orv::String name, SmartPointer<Orv::INCType> type);
+  StructVariableNode(Orv::String name, Orv::SmartPointer<Orv::INCType> type);
 
   // (struct NAME)
   void Render(std::string& out) const override;
-  bool Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& value) const override;
+  bool Compute(Evaluation& evaluation, Orv::SmartPointer<Orv::INCObject>& value) const override;
 
  private:
   Orv::String name_;

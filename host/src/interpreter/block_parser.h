@@ -4,14 +4,14 @@
 // sight, the subprogram declarations, or the macros.
 #pragma once
 
-#include <orv/plugin.h>
-
 #include <array>
 #include <memory>
 #include <vector>
 
 #include "interpreter/statement.h"
 #include "interpreter/statement_collector.h"
+#include "orv/base.h"
+#include "orv/plugin.h"
 
 namespace Velkor::OrvReference {
 

@@ -10,6 +10,9 @@
 
 #include "interpreter/frame_chain.h"
 #include "interpreter/label_index.h"
+#include "orv/base.h"
+#include "orv/expressions.h"
+#include "orv/values.h"
 #include "orvref/interpreter.h"
 
 namespace Velkor::OrvReference {
@@ -34,8 +37,8 @@ struct CallArgument {
     kCopied,     // value: an array or structure the parameter gets a copy of
   };
   Kind kind = Kind::kAbsent;
-  SmartPointer<Orv::INCObject> value;
-  SmartPointer<Orv::INCLValue> reference;
+  Orv::SmartPointer<Orv::INCObject> value;
+  Orv::SmartPointer<Orv::INCLValue> reference;
 };
 
 struct PendingCall {

@@ -1,12 +1,14 @@
 // Subprogram calls with their parameters, returns, modal calls and the
 // repetition of program sections.
-#include <orv/string_util.h>
-
 #include "expressions/node.h"
 #include "interpreter/execution.h"
+#include "orv/string_util.h"
 #include "orvref/execution_context.h"
 
 namespace Velkor::OrvReference {
+
+using Orv::SmartPointer;
+
 namespace {
 
 std::string Quoted(const Orv::String& name) {

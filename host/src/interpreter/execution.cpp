@@ -4,6 +4,9 @@
 #include "values/type_factories.h"
 
 namespace Velkor::OrvReference {
+
+using Orv::SmartPointer;
+
 namespace {
 
 // The structure CalculateCenterFromRadius writes its answer into.

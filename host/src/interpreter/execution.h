@@ -3,6 +3,13 @@
 // repeated sections in progress.
 #pragma once
 
+#include "orv/arguments.h"
+#include "orv/base.h"
+#include "orv/expressions.h"
+#include "orv/plugin.h"
+#include "orv/types.h"
+#include "orv/values.h"
+
 #include <memory>
 #include <optional>
 #include <set>
@@ -51,7 +58,7 @@ class Execution {
     // MCALL of this program level: the subprogram called after each block
     // that moves, and the arguments written with it.
     std::optional<Orv::String> modalCall;
-    SmartPointer<const Orv::ArgumentExpressionList> modalArguments;
+    Orv::SmartPointer<const Orv::ArgumentExpressionList> modalArguments;
     // Sections: where a repetition starts, the line that ends it, and the
     // repetitions still to come after the one running.
     Continuation sectionStart;
@@ -86,7 +93,7 @@ class Execution {
   void NoteNotSimulated(std::int32_t line, const std::string& name);
 
   // Values of expressions and arguments (values.cpp).
-  bool Evaluate(const Orv::INCObjectExpression* expression, SmartPointer<Orv::INCObject>& value);
+  bool Evaluate(const Orv::INCObjectExpression* expression, Orv::SmartPointer<Orv::INCObject>& value);
   bool EvaluateText(const Orv::INCObjectExpression* expression, Orv::String& text);
   bool Condition(const Orv::INCObjectExpression* expression, bool& holds);
   // A named argument of a statement; null when it is absent.
@@ -142,7 +149,7 @@ class Execution {
   BlockWords words_;
   std::vector<double> target_;
   std::vector<double> machineTarget_;
-  SmartPointer<Orv::INCStructType> arcCentreType_;
+  Orv::SmartPointer<Orv::INCStructType> arcCentreType_;
   std::set<std::string> notedNames_;
   std::int64_t blocks_ = 0;
   std::int64_t maxBlocks_ = 0;

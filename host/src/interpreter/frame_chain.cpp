@@ -5,6 +5,9 @@
 #include "values/array_value.h"
 
 namespace Velkor::OrvReference {
+
+using Orv::SmartPointer;
+
 namespace {
 
 constexpr const char* kProgrammable = "$P_PFRAME";

@@ -7,14 +7,14 @@
 // by its offset.
 #pragma once
 
-#include <orv/matrix.h>
-#include <orv/plugin.h>
-
 #include <array>
 #include <string>
 #include <vector>
 
 #include "interpreter/plugin_calls.h"
+#include "orv/base.h"
+#include "orv/matrix.h"
+#include "orv/plugin.h"
 #include "values/struct_value.h"
 
 namespace Velkor::OrvReference {
@@ -57,7 +57,7 @@ class FrameChain {
   const std::array<std::int32_t, 3>& geometry() const { return geometry_; }
 
  private:
-  bool CallFrameMethod(const char* name, ArgumentValues arguments, SmartPointer<StructValue>& frame,
+  bool CallFrameMethod(const char* name, ArgumentValues arguments, Orv::SmartPointer<StructValue>& frame,
                        std::string& error);
   StructValue* Programmable() const;
   StructValue* Settable() const;
@@ -68,8 +68,8 @@ class FrameChain {
   std::int32_t selected_ = 0;
 
   // What the whole frame was last built from.
-  SmartPointer<StructValue> builtProgrammable_;
-  SmartPointer<StructValue> builtSettable_;
+  Orv::SmartPointer<StructValue> builtProgrammable_;
+  Orv::SmartPointer<StructValue> builtSettable_;
   std::uint64_t programmableChanges_ = 0;
   std::uint64_t settableChanges_ = 0;
   std::int32_t builtSelection_ = -1;

@@ -10,6 +10,7 @@
 
 #include "interpreter/block_parser.h"
 #include "interpreter/program_set.h"
+#include "orv/base.h"
 
 namespace Velkor::OrvReference {
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "interpreter/statement.h"
+#include "orv/base.h"
 
 namespace Velkor::OrvReference {
 

@@ -10,6 +10,9 @@
 #include "orvref/text_forms.h"
 
 namespace Velkor::OrvReference {
+
+using Orv::SmartPointer;
+
 namespace {
 
 // How far the end of an arc may lie off its circle.

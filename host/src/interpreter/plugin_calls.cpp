@@ -4,6 +4,9 @@
 #include "orvref/execution_context.h"
 
 namespace Velkor::OrvReference {
+
+using Orv::SmartPointer;
+
 namespace {
 
 std::string MessageOf(const Orv::String& message, const char* what) {

@@ -3,22 +3,24 @@
 // A failure gives the plug-in's message.
 #pragma once
 
-#include <orv/plugin.h>
-
 #include <string>
 #include <vector>
 
+#include "orv/base.h"
+#include "orv/channel.h"
+#include "orv/plugin.h"
+#include "orv/values.h"
 #include "values/basic_value.h"
 
 namespace Velkor::OrvReference {
 
 class ExecutionContext;
 
-using ArgumentValues = std::vector<SmartPointer<Orv::INCObject>>;
+using ArgumentValues = std::vector<Orv::SmartPointer<Orv::INCObject>>;
 
 // The method's result (null for a method without a value).
 bool CallMethod(ExecutionContext& context, const char* name, ArgumentValues arguments,
-                SmartPointer<Orv::INCObject>& result, std::string& error);
+                Orv::SmartPointer<Orv::INCObject>& result, std::string& error);
 
 bool ExecuteCommand(Orv::ICommandMapper& commands, Orv::IChannel& channel, const Orv::String& name,
                     ArgumentValues arguments, std::string& error);

@@ -1,6 +1,6 @@
 #include "interpreter/program_set.h"
 
-#include <orv/string_util.h>
+#include "orv/string_util.h"
 
 namespace Velkor::OrvReference {
 namespace {

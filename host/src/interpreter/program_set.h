@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "interpreter/label_index.h"
+#include "orv/base.h"
 #include "orvref/program_store.h"
 
 namespace Velkor::OrvReference {
@@ -26,7 +27,7 @@ class ProgramSet {
 
  private:
   struct Program {
-    SmartPointer<ProgramFile> file;
+    Orv::SmartPointer<ProgramFile> file;
     LabelIndex labels;
   };
 

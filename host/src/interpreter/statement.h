@@ -2,14 +2,15 @@
 // order, each with the expressions it needs when it runs.
 #pragma once
 
-#include <orv/arguments.h>
-
 #include <string>
 #include <vector>
 
-namespace Velkor::OrvReference {
+#include "orv/arguments.h"
+#include "orv/base.h"
+#include "orv/expressions.h"
+#include "orv/types.h"
 
-using Orv::SmartPointer;
+namespace Velkor::OrvReference {
 
 struct Statement {
   enum class Kind {
@@ -34,10 +35,10 @@ struct Statement {
   // of a synchronized action.
   bool synchronized = false;
   Orv::String text;
-  SmartPointer<Orv::ArgumentExpressionList> arguments;
-  SmartPointer<Orv::INCObjectExpression> target;
-  SmartPointer<Orv::INCObjectExpression> expression;
-  SmartPointer<Orv::INCObjectExpression> condition;
+  Orv::SmartPointer<Orv::ArgumentExpressionList> arguments;
+  Orv::SmartPointer<Orv::INCObjectExpression> target;
+  Orv::SmartPointer<Orv::INCObjectExpression> expression;
+  Orv::SmartPointer<Orv::INCObjectExpression> condition;
   // Jumps: the direction. Synchronized actions: the kind.
   std::int32_t number = 0;
   Orv::String startLabel;
@@ -45,7 +46,7 @@ struct Statement {
   // Declarations.
   Declared declared = Declared::kScalar;
   std::int32_t typeCode = 0;
-  SmartPointer<Orv::INCType> type;
+  Orv::SmartPointer<Orv::INCType> type;
   bool local = false;
 };
 

@@ -2,9 +2,12 @@
 // expressions, for the interpreter to run.
 #pragma once
 
-#include <orv/context.h>
-
 #include "interpreter/statement.h"
+#include "orv/arguments.h"
+#include "orv/base.h"
+#include "orv/context.h"
+#include "orv/expressions.h"
+#include "orv/types.h"
 
 namespace Velkor::OrvReference {
 

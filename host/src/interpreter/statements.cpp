@@ -1,17 +1,19 @@
 // The statements of a block, one by one: assignments and declarations take
 // effect at once, jumps are taken at once, words are gathered for the end of
 // the block.
-#include <orv/string_util.h>
-
 #include <string_view>
 #include <unordered_map>
 
 #include "expressions/node.h"
 #include "interpreter/execution.h"
+#include "orv/string_util.h"
 #include "orvref/execution_context.h"
 #include "values/struct_value.h"
 
 namespace Velkor::OrvReference {
+
+using Orv::SmartPointer;
+
 namespace {
 
 enum class Word {

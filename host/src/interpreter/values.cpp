@@ -8,6 +8,8 @@
 
 namespace Velkor::OrvReference {
 
+using Orv::SmartPointer;
+
 bool Execution::Evaluate(const Orv::INCObjectExpression* expression, SmartPointer<Orv::INCObject>& value) {
   if (expression == nullptr) {
     value.reset();

@@ -5,13 +5,12 @@
 // of a line.
 #pragma once
 
-#include <orv/base.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <string_view>
 #include <vector>
 
+#include "orv/base.h"
 #include "programs/program_bytes.h"
 
 namespace Velkor::OrvReference {

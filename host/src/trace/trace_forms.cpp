@@ -5,6 +5,8 @@
 
 namespace Velkor::OrvReference {
 
+using Orv::SmartPointer;
+
 std::string ArgumentsText(const Orv::ArgumentExpressionList* arguments) {
   std::string text;
   AppendArguments(arguments, text);

@@ -2,10 +2,12 @@
 // argument lists, declared types and declared names.
 #pragma once
 
-#include <orv/arguments.h>
-
 #include <string>
 
+#include "orv/arguments.h"
+#include "orv/base.h"
+#include "orv/expressions.h"
+#include "orv/types.h"
 #include "orvref/text_forms.h"
 #include "orvref/type_registry.h"
 

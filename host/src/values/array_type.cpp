@@ -5,6 +5,8 @@
 
 namespace Velkor::OrvReference {
 
+using Orv::SmartPointer;
+
 ArrayType::ArrayType(SmartPointer<Orv::INCType> elementType, std::vector<std::int32_t> sizes)
     : elementType_(std::move(elementType)), sizes_(std::move(sizes)) {}
 

@@ -1,10 +1,11 @@
 // Array types of one or two dimensions.
 #pragma once
 
-#include <orv/types.h>
-
 #include <vector>
 
+#include "orv/base.h"
+#include "orv/types.h"
+#include "orv/values.h"
 #include "values/basic_type.h"
 
 namespace Velkor::OrvReference {
@@ -14,22 +15,22 @@ class ArrayType final : public Orv::INCArrayType {
   // The most elements one array may hold.
   static constexpr std::size_t kMaximumElementCount = std::size_t{1} << 24;
 
-  ArrayType(SmartPointer<Orv::INCType> elementType, std::vector<std::int32_t> sizes);
+  ArrayType(Orv::SmartPointer<Orv::INCType> elementType, std::vector<std::int32_t> sizes);
 
   // An array type is the same type only as itself.
   std::int32_t CompareType(const Orv::INCType* other) const override { return other == this ? 0 : 1; }
-  Orv::TResult GetElementType(SmartPointer<Orv::INCType>& elementType) const override;
+  Orv::TResult GetElementType(Orv::SmartPointer<Orv::INCType>& elementType) const override;
   std::int32_t GetDimensionCount() const override { return static_cast<std::int32_t>(sizes_.size()); }
   // 0 for a dimension the type does not have.
   std::int32_t GetDimensionSize(std::int32_t dimension) const override;
-  Orv::TResult CreateValue(SmartPointer<Orv::INCObject>& value) const override;
+  Orv::TResult CreateValue(Orv::SmartPointer<Orv::INCObject>& value) const override;
 
   const Orv::INCType& elementType() const { return *elementType_; }
   const std::vector<std::int32_t>& sizes() const { return sizes_; }
   std::size_t ElementCount() const;
 
  private:
-  SmartPointer<Orv::INCType> elementType_;
+  Orv::SmartPointer<Orv::INCType> elementType_;
   std::vector<std::int32_t> sizes_;
 };
 

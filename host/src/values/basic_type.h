@@ -2,11 +2,9 @@
 // the questions asked about type codes.
 #pragma once
 
-#include <orv/types.h>
+#include "orv/types.h"
 
 namespace Velkor::OrvReference {
-
-using Orv::SmartPointer;
 
 class BasicType final : public Orv::INCBasicType {
  public:

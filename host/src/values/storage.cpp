@@ -9,6 +9,8 @@
 
 namespace Velkor::OrvReference {
 
+using Orv::SmartPointer;
+
 namespace BasicCode = Orv::BasicType;
 
 namespace {

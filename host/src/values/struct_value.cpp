@@ -5,6 +5,8 @@
 
 namespace Velkor::OrvReference {
 
+using Orv::SmartPointer;
+
 namespace {
 
 constexpr Orv::TResult kRefused = 1;

@@ -2,28 +2,29 @@
 // SetUpdating calls made through their update handles.
 #pragma once
 
-#include <orv/values.h>
-
 #include <vector>
 
+#include "orv/base.h"
+#include "orv/types.h"
+#include "orv/values.h"
 #include "values/struct_type.h"
 
 namespace Velkor::OrvReference {
 
 class StructValue final : public Orv::INCStruct {
  public:
-  StructValue(SmartPointer<StructType> type, std::vector<SmartPointer<Orv::INCObject>> members);
+  StructValue(Orv::SmartPointer<StructType> type, std::vector<Orv::SmartPointer<Orv::INCObject>> members);
 
-  Orv::TResult GetType(SmartPointer<Orv::INCType>& type) const override;
-  Orv::TResult GetMember(const Orv::String& name, SmartPointer<Orv::INCObject>& member) override;
+  Orv::TResult GetType(Orv::SmartPointer<Orv::INCType>& type) const override;
+  Orv::TResult GetMember(const Orv::String& name, Orv::SmartPointer<Orv::INCObject>& member) override;
   // Stores a copy converted to the member's type (see StoredCopy).
   Orv::TResult SetMember(const Orv::String& name, Orv::INCObject* value) override;
-  Orv::TResult Clone(SmartPointer<Orv::INCObject>& copy) const override;
-  Orv::TResult GetUpdateHandle(SmartPointer<Orv::IUpdateHandle>& handle) override;
+  Orv::TResult Clone(Orv::SmartPointer<Orv::INCObject>& copy) const override;
+  Orv::TResult GetUpdateHandle(Orv::SmartPointer<Orv::IUpdateHandle>& handle) override;
 
   const StructType& type() const { return *type_; }
-  const std::vector<SmartPointer<Orv::INCObject>>& members() const { return members_; }
-  SmartPointer<StructValue> Copy() const;
+  const std::vector<Orv::SmartPointer<Orv::INCObject>>& members() const { return members_; }
+  Orv::SmartPointer<StructValue> Copy() const;
   // Gives every member a copy of the member of `source`, a structure of the
   // same type; false for a structure of another type.
   bool AssignFrom(const StructValue& source);
@@ -35,8 +36,8 @@ class StructValue final : public Orv::INCStruct {
   const std::vector<bool>& updatingCalls() const { return updatingCalls_; }
 
  private:
-  SmartPointer<StructType> type_;
-  std::vector<SmartPointer<Orv::INCObject>> members_;
+  Orv::SmartPointer<StructType> type_;
+  std::vector<Orv::SmartPointer<Orv::INCObject>> members_;
   std::vector<bool> updatingCalls_;
   // The changes of the members replaced so far, so that Changes() never
   // falls when a member is replaced by a fresh one.

@@ -1,7 +1,9 @@
 // The factories of array types and structure types.
 #pragma once
 
-#include <orv/factories.h>
+#include "orv/base.h"
+#include "orv/factories.h"
+#include "orv/types.h"
 
 namespace Velkor::OrvReference {
 

@@ -1,7 +1,10 @@
 // The factory of basic values and basic types.
 #pragma once
 
-#include <orv/factories.h>
+#include "orv/base.h"
+#include "orv/factories.h"
+#include "orv/types.h"
+#include "orv/values.h"
 
 namespace Velkor::OrvReference {
 

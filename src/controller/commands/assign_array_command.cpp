@@ -9,6 +9,9 @@
 #include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
+
+using Orv::SmartPointer;
+
 namespace {
 
 constexpr std::int32_t kFirstValuePosition = 4;

@@ -7,6 +7,8 @@
 
 namespace Velkor::OrvTessan {
 
+using Orv::SmartPointer;
+
 bool AssignStringCommand::Execute(Arguments arguments, Orv::IChannel* channel, std::uint32_t& status,
                                   Orv::String& message) {
   Report report(status, message);

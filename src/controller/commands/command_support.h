@@ -1,7 +1,10 @@
 // What the commands take from the channel besides its transformations.
 #pragma once
 
-#include <orv/orv.h>
+#include "orv/base.h"
+#include "orv/channel.h"
+#include "orv/context.h"
+#include "orv/factories.h"
 
 namespace Velkor::OrvTessan {
 

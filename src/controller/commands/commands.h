@@ -3,6 +3,9 @@
 #pragma once
 
 #include "controller/command.h"
+#include "orv/arguments.h"
+#include "orv/base.h"
+#include "orv/channel.h"
 
 namespace Velkor::OrvTessan {
 

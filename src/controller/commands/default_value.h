@@ -1,7 +1,10 @@
 // The value an omitted element of an array initialiser stands for.
 #pragma once
 
-#include <orv/orv.h>
+#include "orv/base.h"
+#include "orv/factories.h"
+#include "orv/types.h"
+#include "orv/values.h"
 
 namespace Velkor::OrvTessan {
 

@@ -9,6 +9,9 @@
 #include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
+
+using Orv::SmartPointer;
+
 namespace {
 
 // Tells the frame's observers that it is being rewritten, for as long as the

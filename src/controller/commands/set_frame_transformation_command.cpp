@@ -12,6 +12,9 @@
 #include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
+
+using Orv::SmartPointer;
+
 namespace {
 
 constexpr std::int32_t kFirstIndexPosition = 4;

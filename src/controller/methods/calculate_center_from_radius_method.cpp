@@ -7,9 +7,13 @@
 #include "controller/debug_checks.h"
 #include "controller/methods/method_support.h"
 #include "controller/methods/methods.h"
+#include "orv/channel.h"
 #include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
+
+using Orv::SmartPointer;
+
 namespace {
 
 // Used when the channel gives no positive tolerance.

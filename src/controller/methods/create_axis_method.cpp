@@ -6,6 +6,8 @@
 
 namespace Velkor::OrvTessan {
 
+using Orv::SmartPointer;
+
 bool CreateAxisMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
                                 SmartPointer<Orv::INCObject>& result, Report& report) {
   const auto axis = NewStructValue(context, kAxisTypeName);

@@ -8,6 +8,8 @@
 
 namespace Velkor::OrvTessan {
 
+using Orv::SmartPointer;
+
 bool CreateFrameMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
                                  SmartPointer<Orv::INCObject>& result, Report& report) {
   const auto frame = NewStructValue(context, kFrameTypeName);

@@ -10,6 +10,9 @@
 #include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
+
+using Orv::SmartPointer;
+
 namespace {
 
 // An optional sign, digits and exactly one point.

@@ -3,9 +3,12 @@
 #include "controller/frame_access.h"
 #include "controller/methods/method_support.h"
 #include "controller/methods/methods.h"
+#include "orv/channel.h"
 #include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
+
+using Orv::SmartPointer;
 
 bool GetFrameElementMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
                                      SmartPointer<Orv::INCObject>& result, Report& report) {

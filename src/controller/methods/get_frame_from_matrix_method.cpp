@@ -8,6 +8,8 @@
 
 namespace Velkor::OrvTessan {
 
+using Orv::SmartPointer;
+
 bool GetFrameFromMatrixMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
                                         SmartPointer<Orv::INCObject>& result, Report& report) {
   Orv::Matrix matrix;

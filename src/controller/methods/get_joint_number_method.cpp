@@ -1,9 +1,12 @@
 // GetJointNumber: the channel's zero-based index of an axis, by name.
 #include "controller/methods/method_support.h"
 #include "controller/methods/methods.h"
+#include "orv/channel.h"
 #include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
+
+using Orv::SmartPointer;
 
 bool GetJointNumberMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
                                     SmartPointer<Orv::INCObject>& result, Report& report) {

@@ -5,8 +5,13 @@
 #include "controller/debug_checks.h"
 #include "controller/methods/method_support.h"
 #include "controller/methods/methods.h"
+#include "orv/channel.h"
+#include "orv/string_util.h"
 
 namespace Velkor::OrvTessan {
+
+using Orv::SmartPointer;
+
 namespace {
 
 // The index of the first line that starts with "%_N_<name>_SPF", ignoring

@@ -7,6 +7,8 @@
 
 namespace Velkor::OrvTessan {
 
+using Orv::SmartPointer;
+
 bool InvertFrameMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
                                  SmartPointer<Orv::INCObject>& result, Report& report) {
   const auto frame = FetchStructArgument(arguments, 0, report);

@@ -5,6 +5,8 @@
 
 namespace Velkor::OrvTessan {
 
+using Orv::SmartPointer;
+
 bool IsNumberMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
                               SmartPointer<Orv::INCObject>& result, Report& report) {
   Orv::String text;

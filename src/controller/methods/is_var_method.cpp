@@ -5,6 +5,9 @@
 #include "controller/methods/methods.h"
 
 namespace Velkor::OrvTessan {
+
+using Orv::SmartPointer;
+
 namespace {
 
 using VariableCheck = Orv::TResult (Orv::IVariableScope::*)(const Orv::String&);

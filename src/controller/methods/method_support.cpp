@@ -4,6 +4,8 @@
 
 namespace Velkor::OrvTessan {
 
+using Orv::SmartPointer;
+
 bool BasicReturnType(Orv::IExecutionContext* context, std::int32_t typeCode, SmartPointer<Orv::INCType>& type) {
   SmartPointer<Orv::INCBasicType> basic;
   if (context != nullptr) {

@@ -5,6 +5,10 @@
 #include "controller/controller_types.h"
 #include "controller/method.h"
 #include "controller/methods/method_support.h"
+#include "orv/base.h"
+#include "orv/context.h"
+#include "orv/types.h"
+#include "orv/values.h"
 
 namespace Velkor::OrvTessan {
 

@@ -11,6 +11,9 @@
 #include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
+
+using Orv::SmartPointer;
+
 namespace {
 
 constexpr std::int32_t kCountWithAxes = 5;

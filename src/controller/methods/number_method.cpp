@@ -6,6 +6,8 @@
 
 namespace Velkor::OrvTessan {
 
+using Orv::SmartPointer;
+
 bool NumberMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
                             SmartPointer<Orv::INCObject>& result, Report& report) {
   Orv::String text;

@@ -1,7 +1,7 @@
 // Numbers written as text, as NUMBER and ISNUMBER read them.
 #pragma once
 
-#include <orv/base.h>
+#include "orv/base.h"
 
 namespace Velkor::OrvTessan {
 

@@ -4,6 +4,8 @@
 
 namespace Velkor::OrvTessan {
 
+using Orv::SmartPointer;
+
 bool ResetControllerStateMethod::Evaluate(Orv::IExecutionContext&, const Arguments&,
                                           SmartPointer<Orv::INCObject>& result, Report&) {
   result.reset();

@@ -9,6 +9,8 @@
 
 namespace Velkor::OrvTessan {
 
+using Orv::SmartPointer;
+
 bool TruncMethod::Evaluate(Orv::IExecutionContext& context, const Arguments& arguments,
                            SmartPointer<Orv::INCObject>& result, Report& report) {
   double number = 0.0;

@@ -5,6 +5,8 @@
 
 namespace Velkor::OrvTessan {
 
+using Orv::SmartPointer;
+
 bool Refuse(ParseSession& session) {
   ReportParseError(session, "");
   return false;

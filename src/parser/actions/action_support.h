@@ -4,6 +4,10 @@
 
 #include <string_view>
 
+#include "orv/arguments.h"
+#include "orv/base.h"
+#include "orv/expressions.h"
+#include "orv/values.h"
 #include "parser/parse_session.h"
 
 namespace Velkor::OrvTessan {
@@ -19,28 +23,28 @@ inline Orv::String HostText(std::string_view text) {
 }
 
 // Constant expressions; empty when the host refuses to make one.
-SmartPointer<Orv::INCObjectExpression> StringConstant(ParseSession& session, std::string_view text);
-SmartPointer<Orv::INCObjectExpression> IntConstant(ParseSession& session, std::int32_t value);
-SmartPointer<Orv::INCObjectExpression> RealConstantExpression(ParseSession& session, double value);
-SmartPointer<Orv::INCObjectExpression> BoolConstant(ParseSession& session, bool value);
+Orv::SmartPointer<Orv::INCObjectExpression> StringConstant(ParseSession& session, std::string_view text);
+Orv::SmartPointer<Orv::INCObjectExpression> IntConstant(ParseSession& session, std::int32_t value);
+Orv::SmartPointer<Orv::INCObjectExpression> RealConstantExpression(ParseSession& session, double value);
+Orv::SmartPointer<Orv::INCObjectExpression> BoolConstant(ParseSession& session, bool value);
 // A constant whose value carries `object` (a reference value).
-SmartPointer<Orv::INCObjectExpression> ReferenceConstant(ParseSession& session, Orv::INCObject* object);
+Orv::SmartPointer<Orv::INCObjectExpression> ReferenceConstant(ParseSession& session, Orv::INCObject* object);
 
 // The node seen as a basic-result, an assignable or a structure-result
 // expression (null when it is not one).
-Orv::INCExpression* AsExpression(const SmartPointer<Orv::INCObjectExpression>& node);
-Orv::INCLValue* AsLValue(const SmartPointer<Orv::INCObjectExpression>& node);
-Orv::INCStructExpression* AsStructExpression(const SmartPointer<Orv::INCObjectExpression>& node);
+Orv::INCExpression* AsExpression(const Orv::SmartPointer<Orv::INCObjectExpression>& node);
+Orv::INCLValue* AsLValue(const Orv::SmartPointer<Orv::INCObjectExpression>& node);
+Orv::INCStructExpression* AsStructExpression(const Orv::SmartPointer<Orv::INCObjectExpression>& node);
 
 // A new expression value in the parse arena.
-Expr* NewExpr(ParseSession& session, SmartPointer<Orv::INCObjectExpression> expression, std::int32_t type);
+Expr* NewExpr(ParseSession& session, Orv::SmartPointer<Orv::INCObjectExpression> expression, std::int32_t type);
 // Makes `expression` the action's result, or refuses the block when the
 // host could not build it (it is empty).
-bool Produce(ParseSession& session, Expr*& result, SmartPointer<Orv::INCObjectExpression> expression,
+bool Produce(ParseSession& session, Expr*& result, Orv::SmartPointer<Orv::INCObjectExpression> expression,
              std::int32_t type);
 
 // A new argument list owned by the caller (statements hand it to the host).
-SmartPointer<Orv::ArgumentExpressionList> NewArgumentList();
+Orv::SmartPointer<Orv::ArgumentExpressionList> NewArgumentList();
 // Empty parentheses parse as a list of one absent argument; the forms that
 // take them as no arguments at all ask this.
 bool IsEmptyParentheses(const Orv::ArgumentExpressionList& list);

@@ -7,6 +7,9 @@
 #include "parser/actions/expression_literals.h"
 
 namespace Velkor::OrvTessan {
+
+using Orv::SmartPointer;
+
 namespace {
 
 // Replacing a character of a STRING variable is the controller command

@@ -2,6 +2,7 @@
 // character of a STRING variable), and the array fillers REP and SET.
 #pragma once
 
+#include "orv/arguments.h"
 #include "parser/parse_session.h"
 
 namespace Velkor::OrvTessan {

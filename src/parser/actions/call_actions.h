@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "orv/arguments.h"
 #include "parser/parse_session.h"
 
 namespace Velkor::OrvTessan {

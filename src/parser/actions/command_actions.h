@@ -2,6 +2,7 @@
 // commands with a structure of their own (RDISABLE, CONTPRON, EXECTAB, EXECUTE).
 #pragma once
 
+#include "orv/arguments.h"
 #include "parser/parse_session.h"
 
 namespace Velkor::OrvTessan {

@@ -4,6 +4,9 @@
 #include "parser/actions/statement_support.h"
 
 namespace Velkor::OrvTessan {
+
+using Orv::SmartPointer;
+
 namespace {
 
 // A machine datum that widens unqualified declarations of a single-program

@@ -2,6 +2,9 @@
 // their initial values.
 #pragma once
 
+#include "orv/arguments.h"
+#include "orv/base.h"
+#include "orv/expressions.h"
 #include "parser/parse_session.h"
 
 namespace Velkor::OrvTessan {
@@ -29,7 +32,7 @@ ArrayInitializer* RepeatInitializer(ParseSession& session, Expr* value);
 // Declares the non-array variable `name` (a string constant) of the given
 // type code: AXIS and FRAME through their structure types, every other code
 // as a basic type.
-void DeclareVariableOfType(ParseSession& session, const SmartPointer<Orv::INCObjectExpression>& name,
+void DeclareVariableOfType(ParseSession& session, const Orv::SmartPointer<Orv::INCObjectExpression>& name,
                            std::int32_t typeCode, std::int32_t scope);
 
 }  // namespace Velkor::OrvTessan

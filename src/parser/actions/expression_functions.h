@@ -3,6 +3,7 @@
 // frame construction and the text functions.
 #pragma once
 
+#include "orv/arguments.h"
 #include "parser/parse_session.h"
 
 namespace Velkor::OrvTessan {

@@ -2,6 +2,7 @@
 // the conversions of the digit and number texts the scanner delivers.
 #pragma once
 
+#include "orv/arguments.h"
 #include "parser/parse_session.h"
 
 namespace Velkor::OrvTessan {

@@ -6,6 +6,9 @@
 #include "parser/actions/statement_support.h"
 
 namespace Velkor::OrvTessan {
+
+using Orv::SmartPointer;
+
 namespace {
 
 // FRAME or AXIS for a structure expression of one of those types.

@@ -8,6 +8,9 @@
 #include "plugin/messages.h"
 
 namespace Velkor::OrvTessan {
+
+using Orv::SmartPointer;
+
 namespace {
 
 constexpr const char* kRParameters = "$R";

@@ -6,6 +6,9 @@
 #include "parser/actions/expression_helpers.h"
 
 namespace Velkor::OrvTessan {
+
+using Orv::SmartPointer;
+
 namespace {
 
 bool IsSameType(const SmartPointer<Orv::INCType>& type, const SmartPointer<Orv::INCStructType>& known) {

@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+#include "orv/base.h"
+#include "orv/expressions.h"
 #include "parser/parse_session.h"
 
 namespace Velkor::OrvTessan {
@@ -13,6 +15,6 @@ namespace Velkor::OrvTessan {
 // `indexCount` (0, 1 or 2) indexes; false when the name denotes nothing
 // that can be indexed. Reports nothing itself.
 bool ResolveVariableReference(ParseSession& session, std::string_view name, std::int32_t indexCount,
-                              const SmartPointer<Orv::INCObjectExpression>* indexes, Expr& result);
+                              const Orv::SmartPointer<Orv::INCObjectExpression>* indexes, Expr& result);
 
 }  // namespace Velkor::OrvTessan

@@ -4,6 +4,8 @@
 
 namespace Velkor::OrvTessan {
 
+using Orv::SmartPointer;
+
 void RegisterNamedArguments(Orv::ArgumentExpressionList& list, std::initializer_list<NamedArgument> arguments) {
   for (const NamedArgument& argument : arguments) {
     list.RegisterMapArgument(HostText(argument.name), argument.expression.get());

@@ -6,6 +6,8 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "orv/arguments.h"
+#include "orv/base.h"
 #include "parser/actions/expression_helpers.h"
 #include "parser/actions/host_operators.h"
 
@@ -20,7 +22,7 @@ struct NamedArgument {
 
 void RegisterNamedArguments(Orv::ArgumentExpressionList& list, std::initializer_list<NamedArgument> arguments);
 // A new list holding `arguments` as map arguments, in the order given.
-SmartPointer<Orv::ArgumentExpressionList> NamedArguments(std::initializer_list<NamedArgument> arguments);
+Orv::SmartPointer<Orv::ArgumentExpressionList> NamedArguments(std::initializer_list<NamedArgument> arguments);
 
 // Appends the command `name` to the block; `arguments` may be null (a
 // command without any argument list).

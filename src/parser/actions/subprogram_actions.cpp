@@ -9,6 +9,9 @@
 #include "parser/actions/statement_support.h"
 
 namespace Velkor::OrvTessan {
+
+using Orv::SmartPointer;
+
 namespace {
 
 std::int32_t PassingModeOf(const Orv::String& text) {

@@ -2,6 +2,7 @@
 // passing modes of their parameters.
 #pragma once
 
+#include "orv/arguments.h"
 #include "parser/parse_session.h"
 
 namespace Velkor::OrvTessan {

@@ -8,6 +8,9 @@
 #include "parser/actions/statement_support.h"
 
 namespace Velkor::OrvTessan {
+
+using Orv::SmartPointer;
+
 namespace {
 
 constexpr std::int32_t kGWordFlag = 1;

@@ -2,6 +2,7 @@
 // words. Every word becomes one command of the block.
 #pragma once
 
+#include "orv/arguments.h"
 #include "parser/parse_session.h"
 
 namespace Velkor::OrvTessan {
