@@ -2,9 +2,22 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 
 namespace Velkor::OrvTessan {
 namespace {
+
+std::vector<std::filesystem::path> FilesUnder(const std::filesystem::path& directory) {
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(directory)) files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+std::string ContentOf(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 std::vector<std::string> LinesOf(const std::filesystem::path& file) {
   std::vector<std::string> lines;
@@ -18,12 +31,9 @@ std::vector<std::string> LinesOf(const std::filesystem::path& file) {
 
 }  // namespace
 
-std::vector<std::vector<std::string>> ProgramCorpus() {
-  std::vector<std::filesystem::path> files;
-  for (const char* directory : {TESSAN_SOURCE_DIR "/tests/golden", TESSAN_SOURCE_DIR "/examples"}) {
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(directory)) files.push_back(entry.path());
-  }
-  std::sort(files.begin(), files.end());
+std::vector<std::vector<std::string>> ProgramCorpus(bool withFuzzCorpus) {
+  std::vector<std::filesystem::path> files = FilesUnder(TESSAN_SOURCE_DIR "/tests/golden");
+  for (const auto& example : FilesUnder(TESSAN_SOURCE_DIR "/examples")) files.push_back(example);
   std::vector<std::vector<std::string>> corpus;
   std::vector<std::string> expressions;
   for (const auto& file : files) {
@@ -35,6 +45,10 @@ std::vector<std::vector<std::string>> ProgramCorpus() {
       const std::size_t blank = line.find(' ');
       if (!line.starts_with('#') && blank != std::string::npos) expressions.push_back(line.substr(blank + 1));
     }
+  }
+  if (withFuzzCorpus) {
+    for (const auto& program : FilesUnder(TESSAN_SOURCE_DIR "/fuzz/corpus/block")) corpus.push_back(LinesOf(program));
+    for (const auto& text : FilesUnder(TESSAN_SOURCE_DIR "/fuzz/corpus/expr")) expressions.push_back(ContentOf(text));
   }
   corpus.push_back(expressions);
   return corpus;

@@ -17,10 +17,11 @@
 
 namespace Velkor::OrvTessan {
 
-// The lines of every golden block input and every example, without their
+// The lines of every golden block input, every example and, with
+// `withFuzzCorpus`, every program of the block fuzz corpus, without their
 // line endings, file by file; the expressions of the golden expression
-// cases as one more file.
-std::vector<std::vector<std::string>> ProgramCorpus();
+// cases (and of the expression fuzz corpus) as one more file.
+std::vector<std::vector<std::string>> ProgramCorpus(bool withFuzzCorpus = true);
 
 // A channel prepared by the controller state, a parse context of type
 // `Context` on it and a parser of its own.
