@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "orv/expressions.h"
-#include "orv/orv.h"
 #include "orv/types.h"
 
 namespace Velkor::OrvTessan {
