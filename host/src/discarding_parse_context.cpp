@@ -21,6 +21,8 @@ Orv::TResult Given(const void* first, const void* second) {
 void DiscardingParseContext::BeginBlock() {
   syncMode_ = 0;
   context_.channel().ForgetUndeclaredSubprogramQueries();
+  // No recorder on the channel keeps this block's subprogram declarations.
+  context_.channel().SetSubprogramListener(nullptr);
 }
 
 Orv::TResult DiscardingParseContext::AddLabel(const Orv::String&) {

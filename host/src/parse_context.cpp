@@ -111,6 +111,7 @@ void RecordingParseContext::BeginBlock() {
   items_.clear();
   trace_.clear();
   decisions_.BeginBlock();
+  context_.channel().SetSubprogramListener(this);
 }
 
 void RecordingParseContext::SetSyncMode(std::int32_t mode) {

@@ -39,5 +39,28 @@ TEST(DiscardingParseContext, DeclarationsEnterTheScopeAndNamelessOnesAreRefused)
   EXPECT_NE(channel.parseContext.DeclareStructVariable(name, nullptr, 3), Orv::ORV_SUCCESS);
 }
 
+// A recorder and a discarder on one channel, as tessan has them: the
+// subprograms declared in a block the discarder began are recorded nowhere
+// (a recorder that never begins a block must not gather them), and the
+// recorder records again from its next block on.
+TEST(DiscardingParseContext, TheContextThatBeginsABlockTakesItsSubprogramDeclarations) {
+  OrvReference::ExecutionContext context;
+  OrvReference::RecordingParseContext recorder(context);
+  OrvReference::DiscardingParseContext discarder(context);
+
+  discarder.BeginBlock();
+  context.channel().DeclareSubprogram("SUB1");
+  context.channel().AddParameterMode("SUB1", 1);
+  EXPECT_EQ(recorder.Trace(), "");
+  EXPECT_TRUE(recorder.items().empty());
+
+  recorder.BeginBlock();
+  context.channel().DeclareSubprogram("SUB2");
+  EXPECT_EQ(recorder.Trace(), "SUBPROGRAM SUB2\n");
+  discarder.BeginBlock();
+  context.channel().DeclareSubprogram("SUB3");
+  EXPECT_EQ(recorder.Trace(), "SUBPROGRAM SUB2\n");
+}
+
 }  // namespace
 }  // namespace Velkor::OrvTessan

@@ -17,8 +17,9 @@ class DiscardingParseContext final : public Orv::IParseContext {
  public:
   explicit DiscardingParseContext(ExecutionContext& context) : context_(context) {}
 
-  // Starts a block: synchronisation mode 0, and the channel's record of
-  // undeclared subprograms emptied.
+  // Starts a block: synchronisation mode 0, the channel's record of
+  // undeclared subprograms emptied, and no parse context told of the
+  // subprograms the block declares.
   void BeginBlock();
 
   Orv::IExecutionContext* GetExecutionContext() override { return &context_; }

@@ -56,8 +56,9 @@ class RecordingParseContext final : public Orv::IParseContext, private Subprogra
   RecordingParseContext(const RecordingParseContext&) = delete;
   RecordingParseContext& operator=(const RecordingParseContext&) = delete;
 
-  // Starts a block: no items, synchronisation mode 0, and the channel's
-  // record of undeclared subprograms emptied.
+  // Starts a block: no items, synchronisation mode 0, the channel's record
+  // of undeclared subprograms emptied, and the subprograms the block
+  // declares recorded here (whatever context began the block before).
   void BeginBlock();
   const std::vector<Item>& items() const { return items_; }
   // The item lines of the block, each ended by a line feed.
