@@ -1,5 +1,6 @@
 #include "expressions/constant_node.h"
 
+#include "exact_type.h"
 #include "orvref/text_forms.h"
 
 namespace Velkor::OrvReference {
@@ -37,6 +38,11 @@ void ConstantNode::Render(std::string& out) const {
       RenderObject(std::get<SmartPointer<Orv::INCObject>>(payload).get(), out);
       break;
   }
+}
+
+const SmartPointer<BasicValue>* ConstantValueOf(const Orv::INCObject* node) {
+  const auto* constant = AsExactly<const ConstantNode>(node);
+  return constant ? &constant->value() : nullptr;
 }
 
 bool ConstantNode::Compute(Evaluation&, SmartPointer<Orv::INCObject>& value) const {

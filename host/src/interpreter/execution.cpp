@@ -46,7 +46,8 @@ Execution::Execution(ExecutionContext& context, Orv::IProgramParser& parser, Orv
       programs_(context.channel().programs(), Channel::kProgramKey),
       parser_(context, parser),
       labels_(programs_, parser_),
-      frames_(context, commands) {}
+      frames_(context, commands),
+      commandWords_(MakeWordTable(context.channel().axes())) {}
 
 Execution::~Execution() = default;
 
@@ -141,7 +142,7 @@ bool Execution::RunBlock(Continuation& next) {
     if (item < 0) return Fail("The label '" + std::string(next.landing.c_str()) + "' was not found.");
   }
   const auto& statements = block->statements;
-  BlockWords& words = words_;
+  BlockWords& words = blockWords_;
   words.Clear();
   next = {program, {line + 1, 0}, {}};
   for (; item < static_cast<std::int32_t>(statements.size()); ++item) {

@@ -23,6 +23,7 @@
 #include "interpreter/label_finder.h"
 #include "interpreter/machine_state.h"
 #include "interpreter/program_set.h"
+#include "interpreter/words.h"
 #include "orvref/interpreter.h"
 
 namespace Velkor::OrvReference {
@@ -143,10 +144,11 @@ class Execution {
   LabelFinder labels_;
   FrameChain frames_;
   MachineState machine_;
+  const WordTable commandWords_;
   std::vector<CallFrame> calls_;
   // The words of the block running, and where its move goes (programmed and
   // on the machine): kept to reuse their memory from block to block.
-  BlockWords words_;
+  BlockWords blockWords_;
   std::vector<double> target_;
   std::vector<double> machineTarget_;
   Orv::SmartPointer<Orv::INCStructType> arcCentreType_;

@@ -16,105 +16,6 @@ using Orv::SmartPointer;
 
 namespace {
 
-enum class Word {
-  kIgnored,
-  kMotion,
-  kDwell,
-  kPlane,
-  kUnits,
-  kDistance,
-  kSettableFrame,
-  kFeed,
-  kSpeed,
-  kTool,
-  kToolOffset,
-  kCentre,
-  kRadius,
-  kPlaneRotation,
-  kStop,
-  kEnd,
-  kSpindle,
-  kReturn,
-  kMessage,
-  kFrame,
-  kChainedFrame,
-  kCall,
-  kModalCall,
-  kNumberedCall,
-  kProcedure,
-  kRepeat,
-};
-
-struct WordMeaning {
-  Word word;
-  // Motion, plane, spindle: the state; settable frame, centre, stop: the
-  // number; frames: the kind.
-  int value = 0;
-};
-
-// The commands the machine model knows, by name. Axis words are the
-// channel's axes; every other name is not simulated.
-const std::unordered_map<std::string_view, WordMeaning>& Words() {
-  using Motion = MachineState::Motion;
-  using Plane = MachineState::Plane;
-  using Kind = FrameChain::Kind;
-  static const std::unordered_map<std::string_view, WordMeaning> words = {
-      {"LABEL", {Word::kIgnored}},
-      {"COMMENT", {Word::kIgnored}},
-      {"EXTERN", {Word::kIgnored}},
-      {"G0", {Word::kMotion, static_cast<int>(Motion::kRapid)}},
-      {"G1", {Word::kMotion, static_cast<int>(Motion::kLinear)}},
-      {"G2", {Word::kMotion, static_cast<int>(Motion::kClockwise)}},
-      {"G3", {Word::kMotion, static_cast<int>(Motion::kCounterClockwise)}},
-      {"G4", {Word::kDwell}},
-      {"G17", {Word::kPlane, static_cast<int>(Plane::kXY)}},
-      {"G18", {Word::kPlane, static_cast<int>(Plane::kZX)}},
-      {"G19", {Word::kPlane, static_cast<int>(Plane::kYZ)}},
-      {"G70", {Word::kUnits}},
-      {"G71", {Word::kUnits}},
-      {"G90", {Word::kDistance, 0}},
-      {"G91", {Word::kDistance, 1}},
-      {"G500", {Word::kSettableFrame, 0}},
-      {"G54", {Word::kSettableFrame, 1}},
-      {"G55", {Word::kSettableFrame, 2}},
-      {"G56", {Word::kSettableFrame, 3}},
-      {"G57", {Word::kSettableFrame, 4}},
-      {"F", {Word::kFeed}},
-      {"S", {Word::kSpeed}},
-      {"T", {Word::kTool}},
-      {"D", {Word::kToolOffset}},
-      {"I", {Word::kCentre, 0}},
-      {"J", {Word::kCentre, 1}},
-      {"K", {Word::kCentre, 2}},
-      {"CR", {Word::kRadius}},
-      {"RPL", {Word::kPlaneRotation}},
-      {"M0", {Word::kStop, 0}},
-      {"M1", {Word::kStop, 1}},
-      {"M2", {Word::kEnd}},
-      {"M30", {Word::kEnd}},
-      {"M3", {Word::kSpindle, static_cast<int>(SpindleState::kClockwise)}},
-      {"M4", {Word::kSpindle, static_cast<int>(SpindleState::kCounterClockwise)}},
-      {"M5", {Word::kSpindle, static_cast<int>(SpindleState::kStopped)}},
-      {"M17", {Word::kReturn}},
-      {"RET", {Word::kReturn}},
-      {"MSG", {Word::kMessage}},
-      {"TRANS", {Word::kFrame, static_cast<int>(Kind::kTranslation)}},
-      {"ROT", {Word::kFrame, static_cast<int>(Kind::kRotation)}},
-      {"SCALE", {Word::kFrame, static_cast<int>(Kind::kScale)}},
-      {"MIRROR", {Word::kFrame, static_cast<int>(Kind::kMirror)}},
-      {"ATRANS", {Word::kChainedFrame, static_cast<int>(Kind::kTranslation)}},
-      {"AROT", {Word::kChainedFrame, static_cast<int>(Kind::kRotation)}},
-      {"ASCALE", {Word::kChainedFrame, static_cast<int>(Kind::kScale)}},
-      {"AMIRROR", {Word::kChainedFrame, static_cast<int>(Kind::kMirror)}},
-      {"CALL", {Word::kCall}},
-      {"MCALL", {Word::kModalCall}},
-      {"L", {Word::kNumberedCall}},
-      {"PROC", {Word::kProcedure}},
-      {"REPEAT", {Word::kRepeat}},
-  };
-  return words;
-}
-
 // A program header's command: "_" and the program type.
 bool IsHeaderCommand(std::string_view name) {
   return name.size() == 4 && name[0] == '_';
@@ -201,15 +102,8 @@ bool Execution::Execute(const Statement& statement, std::int32_t line, std::int3
 bool Execution::ExecuteCommand(const Orv::String& name, const Orv::ArgumentExpressionList* arguments, std::int32_t line,
                                std::int32_t item, BlockWords& words) {
   const std::string_view text(name.data(), name.size());
-  std::int32_t axis = -1;
-  if (context_.channel().GetAxisIndex(name, axis) == Orv::ORV_SUCCESS) {
-    BlockWords::Axis word{static_cast<std::size_t>(axis), 0.0, Distance::kModal};
-    if (!AxisWord(arguments, line, word.value, word.distance)) return false;
-    words.axes.push_back(word);
-    return true;
-  }
-  const auto found = Words().find(text);
-  if (found == Words().end()) {
+  const auto found = commandWords_.find(text);
+  if (found == commandWords_.end()) {
     if (!IsHeaderCommand(text)) NoteNotSimulated(line, std::string(text));
     return true;
   }
@@ -218,6 +112,12 @@ bool Execution::ExecuteCommand(const Orv::String& name, const Orv::ArgumentExpre
     return Fail("The subprogram '" + Level().name + "' has no PROC for the arguments of its call.");
   }
   switch (found->second.word) {
+    case Word::kAxis: {
+      BlockWords::Axis word{static_cast<std::size_t>(value), 0.0, Distance::kModal};
+      if (!AxisWord(arguments, line, word.value, word.distance)) return false;
+      words.axes.push_back(word);
+      return true;
+    }
     case Word::kIgnored:
     case Word::kUnits:
       return true;

@@ -3,6 +3,8 @@
 #include <span>
 #include <string_view>
 
+#include "exact_type.h"
+#include "expressions/constant_node.h"
 #include "interpreter/execution.h"
 #include "orvref/execution_context.h"
 
@@ -15,6 +17,11 @@ bool Execution::Evaluate(const Orv::INCObjectExpression* expression, SmartPointe
     value.reset();
     return true;
   }
+  // Most words are constants: their value is at hand.
+  if (const SmartPointer<BasicValue>* constant = ConstantValueOf(expression)) {
+    value = *constant;
+    return true;
+  }
   std::string message;
   return context_.Evaluate(expression, value, message) || Fail(message);
 }
@@ -22,7 +29,7 @@ bool Execution::Evaluate(const Orv::INCObjectExpression* expression, SmartPointe
 namespace {
 
 const Orv::INCValue* BasicOf(const SmartPointer<Orv::INCObject>& value) {
-  return dynamic_cast<const Orv::INCValue*>(value.get());
+  return AsInterface<const Orv::INCValue, const BasicValue>(value.get());
 }
 
 }  // namespace
