@@ -69,6 +69,17 @@ void TextEvents::Finish() {
   Write(line_);
 }
 
+void TextEvents::AppendNumber(std::size_t place, double value) {
+  if (written_.size() <= place) written_.resize(place + 1);
+  Written& written = written_[place];
+  if (value != written.value) {
+    written.value = value;
+    written.text.clear();
+    AppendPosition(value, written.text);
+  }
+  line_ += written.text;
+}
+
 void TextEvents::Moved(const SourcePlace& place, const Move& move) {
   std::string& line = Begin(place, MoveName(move.kind));
   if (move.kind == Move::Kind::kArc) line += move.clockwise ? " CW" : " CCW";
@@ -76,7 +87,7 @@ void TextEvents::Moved(const SourcePlace& place, const Move& move) {
     line += ' ';
     line += axes()[axis];
     line += '=';
-    AppendPosition(move.to[axis], line);
+    AppendNumber(axis, move.to[axis]);
   }
   if (move.kind == Move::Kind::kArc) {
     for (std::size_t k = 0; k < 3; ++k) {
@@ -86,7 +97,7 @@ void TextEvents::Moved(const SourcePlace& place, const Move& move) {
   }
   if (move.kind != Move::Kind::kRapid) {
     line += " F=";
-    AppendPosition(move.feed, line);
+    AppendNumber(axes().size(), move.feed);
   }
   Finish();
 }

@@ -54,8 +54,17 @@ class TextEvents final : public EventPrinter {
   // Starts the line of an event: "FILE:LINE EVENT".
   std::string& Begin(const SourcePlace& place, const char* event);
   void Finish();
+  // Appends the text of one of the numbers of a move: that of the number
+  // before in that place when it is the same (most axes and the feed stay).
+  void AppendNumber(std::size_t place, double value);
 
   std::string line_;
+  struct Written {
+    double value = 0.0;
+    std::string text = "0.0";
+  };
+  // The axes in channel order, then the feed.
+  std::vector<Written> written_;
 };
 
 // {"file":..., "line":..., "event":"RAPID", "X":..., ...}, one object per
