@@ -243,6 +243,25 @@ void RecoverFromException(ParseState& state, std::int32_t* messageKind, Orv::Str
   WriteMessage(kInternalError, messageKind, message);
 }
 
+// Runs one parse of `text` for an entry point: a text with a NUL byte is
+// refused before any scanner reads it, and whatever the scanner or an
+// allocation throws becomes the text's message, never an exception out of
+// the plug-in.
+template <class Parse>
+Orv::TResult GuardedParse(ParseState& state, const Orv::String& text, std::int32_t* messageKind, Orv::String* message,
+                          Parse parse) {
+  try {
+    if (RefusedForNul(text, messageKind, message)) return kFailure;
+    return parse();
+  } catch (const ScannerFailure& failure) {
+    WriteMessage(MessageFor(failure.reason()), messageKind, message);
+    return kFailure;
+  } catch (const std::exception&) {
+    RecoverFromException(state, messageKind, message);
+    return kFailure;
+  }
+}
+
 }  // namespace
 
 ProgramParser::ProgramParser() {
@@ -257,8 +276,7 @@ ProgramParser::~ProgramParser() = default;
 Orv::TResult ProgramParser::ParseBlock(const Orv::String& block, Orv::IParseContext* context, std::int32_t* messageKind,
                                        Orv::String* message) {
   ParseState& state = ParseState::Global();
-  try {
-    if (RefusedForNul(block, messageKind, message)) return kFailure;
+  return GuardedParse(state, block, messageKind, message, [&] {
     if (state.macros.empty()) {
       // The pre-scan would copy the block as it is; of the flags it leaves
       // behind, the block driver resets every one.
@@ -268,13 +286,7 @@ Orv::TResult ProgramParser::ParseBlock(const Orv::String& block, Orv::IParseCont
       Prescan(state, state.programScanner, block);
     }
     return RunBlockDriver(state, context, messageKind, message);
-  } catch (const ScannerFailure& failure) {
-    WriteMessage(MessageFor(failure.reason()), messageKind, message);
-    return kFailure;
-  } catch (const std::exception&) {
-    RecoverFromException(state, messageKind, message);
-    return kFailure;
-  }
+  });
 }
 
 Orv::TResult ProgramParser::ParseExpression(const Orv::String& text, Orv::IExecutionContext* context,
@@ -284,8 +296,7 @@ Orv::TResult ProgramParser::ParseExpression(const Orv::String& text, Orv::IExecu
   if (context == nullptr) return kFailure;
   ParseState& state = ParseState::Global();
   result->reset();
-  try {
-    if (RefusedForNul(text, messageKind, message)) return kFailure;
+  return GuardedParse(state, text, messageKind, message, [&] {
     if (text.size() >= kMaximumTextLength) {
       WriteMessage(kLineTooLong, messageKind, message);
       return kFailure;
@@ -298,13 +309,7 @@ Orv::TResult ProgramParser::ParseExpression(const Orv::String& text, Orv::IExecu
     const Orv::TResult driven = RunExpressionDriver(state, context, messageKind, message);
     if (driven != kSuccess) return driven;
     return HandOverExpression(state, context, *result);
-  } catch (const ScannerFailure& failure) {
-    WriteMessage(MessageFor(failure.reason()), messageKind, message);
-    return kFailure;
-  } catch (const std::exception&) {
-    RecoverFromException(state, messageKind, message);
-    return kFailure;
-  }
+  });
 }
 
 }  // namespace Velkor::OrvTessan

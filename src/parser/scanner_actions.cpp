@@ -15,10 +15,6 @@ bool StartsWith(const char* text, std::string_view prefix) {
   return std::strncmp(text, prefix.data(), prefix.size()) == 0;
 }
 
-// A NUL byte is no part of any block: a token that holds one is one no rule
-// accepts, so the block is refused where it was read, never cut short there.
-constexpr int kTokenWithNul = NCUNDEF;
-
 }  // namespace
 
 // The scanner takes all it can at once. Handed one character at a time, it
@@ -78,7 +74,6 @@ int ScanActions::Text(int token) {
 
 int ScanActions::Text(int token, std::string_view text) {
   Append(match_);
-  if (text.find('\0') != std::string_view::npos) return kTokenWithNul;
   WriteText(text);
   return token;
 }
@@ -103,7 +98,6 @@ int ScanActions::Address(int token, std::int32_t valueType, std::uint8_t flag) {
 
 int ScanActions::Character() {
   Append(match_);
-  if (match_.front() == '\0') return kTokenWithNul;
   return static_cast<unsigned char>(match_.front());
 }
 
