@@ -72,13 +72,13 @@ using Command = CommandLine::Command;
 // applies to, and a reader that puts its value into the CommandLine.
 enum class Operands { kFiles, kOneText, kProgram };
 
-struct CommandSpec {
+struct KnownCommand {
   std::string_view name;
   Command command;
   Operands operands;
 };
 
-constexpr CommandSpec kCommands[] = {
+constexpr KnownCommand kCommands[] = {
     {"parse", Command::kParse, Operands::kFiles}, {"check", Command::kCheck, Operands::kFiles},
     {"expr", Command::kExpr, Operands::kOneText}, {"eval", Command::kEval, Operands::kOneText},
     {"run", Command::kRun, Operands::kProgram},
@@ -96,7 +96,7 @@ constexpr CommandSet kChannelCommands =
 // command line; false with the reason when the value is not understood.
 using OptionReader = bool (*)(std::string_view option, std::string_view value, CommandLine&, std::string& error);
 
-struct OptionSpec {
+struct KnownOption {
   std::string_view name;
   // The one-letter spelling, or 0.
   char letter;
@@ -217,7 +217,7 @@ bool AskForVersion(std::string_view, std::string_view, CommandLine& commandLine,
 
 constexpr CommandSet kEveryCommand = ~0u;
 
-constexpr OptionSpec kOptions[] = {
+constexpr KnownOption kOptions[] = {
     {"--plugin", 0, true, kChannelCommands, ReadPlugin},
     {"--axes", 0, true, kChannelCommands, ReadAxes},
     {"--geo", 0, true, kChannelCommands, ReadAxes},
@@ -234,15 +234,15 @@ constexpr OptionSpec kOptions[] = {
 
 // An option as given: its table entry, the spelling used and its value.
 struct GivenOption {
-  const OptionSpec* spec;
+  const KnownOption* option;
   std::string spelling;
   std::string value;
 };
 
-const OptionSpec* FindOption(std::string_view spelling) {
-  for (const OptionSpec& spec : kOptions) {
-    if (spec.name == spelling || (spec.letter != 0 && spelling.size() == 2 && spelling[1] == spec.letter)) {
-      return &spec;
+const KnownOption* FindOption(std::string_view spelling) {
+  for (const KnownOption& option : kOptions) {
+    if (option.name == spelling || (option.letter != 0 && spelling.size() == 2 && spelling[1] == option.letter)) {
+      return &option;
     }
   }
   return nullptr;
@@ -255,14 +255,14 @@ bool ReadGivenOption(int argc, const char* const* argv, int& next, GivenOption& 
   const bool longForm = argument.starts_with("--");
   const std::size_t split = longForm ? argument.find('=') : 2;
   const std::string_view spelling = argument.substr(0, split);
-  given.spec = FindOption(spelling);
-  if (given.spec == nullptr) {
+  given.option = FindOption(spelling);
+  if (given.option == nullptr) {
     error = "unknown option '" + std::string(spelling) + "' (see tessan --help)";
     return false;
   }
   given.spelling = spelling;
   const bool attached = split < argument.size();
-  if (!given.spec->takesValue) {
+  if (!given.option->takesValue) {
     if (attached) {
       error = given.spelling + " takes no value";
       return false;
@@ -280,14 +280,14 @@ bool ReadGivenOption(int argc, const char* const* argv, int& next, GivenOption& 
   return true;
 }
 
-const CommandSpec* FindCommand(std::string_view name) {
-  for (const CommandSpec& spec : kCommands) {
-    if (spec.name == name) return &spec;
+const KnownCommand* FindCommand(std::string_view name) {
+  for (const KnownCommand& command : kCommands) {
+    if (command.name == name) return &command;
   }
   return nullptr;
 }
 
-bool CheckOperands(const CommandSpec& command, const CommandLine& commandLine, std::string& error) {
+bool CheckOperands(const KnownCommand& command, const CommandLine& commandLine, std::string& error) {
   if (command.operands == Operands::kOneText && commandLine.operands.size() != 1) {
     error = std::string(command.name) + " takes exactly one TEXT";
     return false;
@@ -326,7 +326,7 @@ bool ReadCommandLine(int argc, const char* const* argv, CommandLine& commandLine
   }
   // Help and version are shown whatever else the line holds.
   for (const GivenOption& given : options) {
-    if (given.spec->commands == kEveryCommand) return given.spec->read(given.spelling, "", commandLine, error);
+    if (given.option->commands == kEveryCommand) return given.option->read(given.spelling, "", commandLine, error);
   }
   if (!firstError.empty()) {
     error = std::move(firstError);
@@ -336,18 +336,18 @@ bool ReadCommandLine(int argc, const char* const* argv, CommandLine& commandLine
     error = "no command given (see tessan --help)";
     return false;
   }
-  const CommandSpec* command = FindCommand(commandName);
+  const KnownCommand* command = FindCommand(commandName);
   if (command == nullptr) {
     error = "unknown command '" + commandName + "' (see tessan --help)";
     return false;
   }
   commandLine.command = command->command;
   for (const GivenOption& given : options) {
-    if ((given.spec->commands & Only(command->command)) == 0) {
+    if ((given.option->commands & Only(command->command)) == 0) {
       error = given.spelling + " does not apply to " + commandName;
       return false;
     }
-    if (!given.spec->read(given.spelling, given.value, commandLine, error)) return false;
+    if (!given.option->read(given.spelling, given.value, commandLine, error)) return false;
   }
   return CheckOperands(*command, commandLine, error);
 }
