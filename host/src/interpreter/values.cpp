@@ -1,7 +1,9 @@
 // Values a run computes: expressions through the execution context, and the
 // named arguments of words.
+#include <cstdint>
 #include <span>
 #include <string_view>
+#include <variant>
 
 #include "exact_type.h"
 #include "expressions/constant_node.h"
@@ -32,9 +34,22 @@ const Orv::INCValue* BasicOf(const SmartPointer<Orv::INCObject>& value) {
   return AsInterface<const Orv::INCValue, const BasicValue>(value.get());
 }
 
+// The value of a constant of that basic type, read in place; null for any
+// other expression.
+template <class Payload>
+const Payload* ConstantOf(const Orv::INCObjectExpression* expression, std::int32_t code) {
+  const SmartPointer<BasicValue>* constant = ConstantValueOf(expression);
+  return constant && (*constant)->code() == code ? &std::get<Payload>((*constant)->payload()) : nullptr;
+}
+
 }  // namespace
 
 bool Execution::EvaluateText(const Orv::INCObjectExpression* expression, Orv::String& text) {
+  // Most texts are constants (an axis word's AC or IC).
+  if (const Orv::String* constant = ConstantOf<Orv::String>(expression, Orv::BasicType::String)) {
+    text = *constant;
+    return true;
+  }
   SmartPointer<Orv::INCObject> value;
   if (!Evaluate(expression, value)) return false;
   const Orv::INCValue* basic = BasicOf(value);
@@ -71,6 +86,11 @@ void Execution::FindArguments(const Orv::ArgumentExpressionList* arguments, std:
 }
 
 bool Execution::Real(const Orv::INCObjectExpression* expression, double& number) {
+  // Most numbers are constants (the coordinates of a program).
+  if (const double* constant = ConstantOf<double>(expression, Orv::BasicType::Real)) {
+    number = *constant;
+    return true;
+  }
   SmartPointer<Orv::INCObject> value;
   if (!Evaluate(expression, value)) return false;
   const Orv::INCValue* basic = BasicOf(value);
