@@ -115,7 +115,7 @@ bool Execution::RunBlock(Continuation& next) {
   line_ = line;
   std::shared_ptr<const ParsedBlock> block = parser_.Cached(program, line);
   if (!block) {
-    Orv::String text;
+    Orv::String& text = lineText_;
     switch (programs_.file(program).ReadLine(line, text)) {
       case ProgramFile::Read::kEnd:
         return ProgramEnded(next);

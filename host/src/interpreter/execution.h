@@ -3,13 +3,6 @@
 // repeated sections in progress.
 #pragma once
 
-#include "orv/arguments.h"
-#include "orv/base.h"
-#include "orv/expressions.h"
-#include "orv/plugin.h"
-#include "orv/types.h"
-#include "orv/values.h"
-
 #include <memory>
 #include <optional>
 #include <set>
@@ -24,6 +17,12 @@
 #include "interpreter/machine_state.h"
 #include "interpreter/program_set.h"
 #include "interpreter/words.h"
+#include "orv/arguments.h"
+#include "orv/base.h"
+#include "orv/expressions.h"
+#include "orv/plugin.h"
+#include "orv/types.h"
+#include "orv/values.h"
 #include "orvref/interpreter.h"
 
 namespace Velkor::OrvReference {
@@ -146,8 +145,10 @@ class Execution {
   MachineState machine_;
   const WordTable commandWords_;
   std::vector<CallFrame> calls_;
-  // The words of the block running, and where its move goes (programmed and
-  // on the machine): kept to reuse their memory from block to block.
+  // The text and words of the block running, and where its move goes
+  // (programmed and on the machine): kept to reuse their memory from block
+  // to block.
+  Orv::String lineText_;
   BlockWords blockWords_;
   std::vector<double> target_;
   std::vector<double> machineTarget_;

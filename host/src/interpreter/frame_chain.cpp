@@ -1,5 +1,7 @@
 #include "interpreter/frame_chain.h"
 
+#include <algorithm>
+
 #include "orvref/execution_context.h"
 #include "values/array_type.h"
 #include "values/array_value.h"
@@ -50,6 +52,11 @@ bool FrameChain::Setup(std::string& error) {
     if (!names[k].empty()) channel.GetAxisIndex(names[k], geometry_[k]);
   }
   offsets_.assign(channel.axes().size(), 0.0);
+  for (std::size_t axis = 0; axis < channel.axes().size(); ++axis) {
+    if (std::find(geometry_.begin(), geometry_.end(), static_cast<std::int32_t>(axis)) == geometry_.end()) {
+      otherAxes_.push_back(axis);
+    }
+  }
 
   Orv::SmartPointer<Orv::INCType> frameType;
   auto* structType = context_.types().FindType("FRAME", frameType) == Orv::ORV_SUCCESS

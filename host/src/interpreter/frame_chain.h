@@ -55,6 +55,8 @@ class FrameChain {
   // The channel indices of the three geometry axes; -1 for one the channel
   // does not have.
   const std::array<std::int32_t, 3>& geometry() const { return geometry_; }
+  // The channel indices of every other axis.
+  const std::vector<std::size_t>& otherAxes() const { return otherAxes_; }
 
  private:
   bool CallFrameMethod(const char* name, ArgumentValues arguments, Orv::SmartPointer<StructValue>& frame,
@@ -65,6 +67,7 @@ class FrameChain {
   ExecutionContext& context_;
   Orv::ICommandMapper& commands_;
   std::array<std::int32_t, 3> geometry_{-1, -1, -1};
+  std::vector<std::size_t> otherAxes_;
   std::int32_t selected_ = 0;
 
   // What the whole frame was last built from.

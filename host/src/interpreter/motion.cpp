@@ -131,20 +131,18 @@ void Execution::ReportStops(std::int32_t line, const BlockWords& words) {
 bool Execution::MoveAxes(std::int32_t line, const BlockWords& words, bool& moved) {
   moved = false;
   if (words.axes.empty()) return true;
-  std::vector<double> target = machine_.workpiece;
+  std::vector<double>& target = target_;
+  target = machine_.workpiece;
   for (const BlockWords::Axis& word : words.axes) {
     const bool incremental =
         word.distance == Distance::kIncremental || (word.distance == Distance::kModal && machine_.incremental);
     target[word.axis] = incremental ? machine_.workpiece[word.axis] + word.value : word.value;
   }
-  std::vector<double> to;
+  std::vector<double>& to = machineTarget_;
   frames_.ToMachine(target, to);
   double otherTravel = 0.0;
-  for (std::size_t axis = 0; axis < to.size(); ++axis) {
-    const auto& geometry = frames_.geometry();
-    if (std::find(geometry.begin(), geometry.end(), static_cast<std::int32_t>(axis)) == geometry.end()) {
-      otherTravel = std::max(otherTravel, std::abs(to[axis] - machine_.machine[axis]));
-    }
+  for (const std::size_t axis : frames_.otherAxes()) {
+    otherTravel = std::max(otherTravel, std::abs(to[axis] - machine_.machine[axis]));
   }
   Point3 chord = GeometryPoint(to);
   const Point3 from = GeometryPoint(machine_.machine);
