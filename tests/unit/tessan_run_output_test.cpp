@@ -39,6 +39,22 @@ TEST(TessanRunNumbers, PositionsAreRoundedToNanometresInTheHostsRealForm) {
   EXPECT_EQ(Position(0.01), "0.01");
 }
 
+TEST(TessanRunNumbers, RoundingCarriesIntoTheWholeNumberAndDropsTheZerosItLeaves) {
+  EXPECT_EQ(Position(0.9999999999), "1.0");
+  EXPECT_EQ(Position(-0.9999999999), "-1.0");
+  EXPECT_EQ(Position(9.9999999996), "10.0");
+  EXPECT_EQ(Position(99.9999999995), "100.0");
+  EXPECT_EQ(Position(1.2999999999), "1.3");
+  EXPECT_EQ(Position(-340.1879999999), "-340.188");
+  EXPECT_EQ(Position(99999.9999999994), "99999.999999999");
+  EXPECT_EQ(Position(-99999.9999999999), "-1e+05");
+  // Just under the smallest number written in fixed digits, rounding lifts
+  // it there.
+  EXPECT_EQ(Position(0.0099999999996), "0.01");
+  EXPECT_EQ(Position(-0.0199999999996), "-0.02");
+  EXPECT_EQ(Position(0.0100000000004), "0.01");
+}
+
 TEST(TessanRunNumbers, TheFastFormIsTheHostsFormOfTheRoundedNumber) {
   std::mt19937_64 random(7);
   std::uniform_real_distribution<double> exponent(-12.0, 8.0);

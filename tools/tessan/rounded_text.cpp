@@ -1,6 +1,5 @@
 #include "rounded_text.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 
@@ -19,27 +18,27 @@ constexpr double kScales[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
 bool AppendFixedPosition(double value, std::string& out) {
   const double magnitude = std::fabs(value);
   if (!(magnitude >= 0.01 && magnitude < 100000.0)) return false;
-  const auto scaled = static_cast<std::uint64_t>(std::llround(magnitude * kScales[kPositionDecimals]));
-  const std::uint64_t whole = scaled / 1'000'000'000, fraction = scaled % 1'000'000'000;
+  auto scaled = static_cast<std::uint64_t>(std::round(magnitude * kScales[kPositionDecimals]));
   // Rounding may have carried the number to 100000.
-  if (whole >= 100000) return false;
-  if (value < 0.0) out += '-';
-  char digits[24];
-  out.append(digits, static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, whole).ptr - digits));
-  out += '.';
-  if (fraction == 0) {
-    out += '0';
-    return true;
+  if (scaled >= 100000ULL * 1'000'000'000) return false;
+  // The digits are written from the last one backward.
+  char text[32];
+  char* end = text + sizeof text;
+  char* first = end;
+  int decimals = kPositionDecimals;
+  while (decimals > 0 && scaled % 10 == 0) {
+    scaled /= 10;
+    --decimals;
   }
-  char decimals[9];
-  std::uint64_t rest = fraction;
-  for (int place = 8; place >= 0; --place) {
-    decimals[place] = static_cast<char>('0' + rest % 10);
-    rest /= 10;
-  }
-  std::size_t length = 9;
-  while (decimals[length - 1] == '0') --length;
-  out.append(decimals, length);
+  if (decimals == 0) *--first = '0';
+  for (; decimals > 0; --decimals, scaled /= 10) *--first = static_cast<char>('0' + scaled % 10);
+  *--first = '.';
+  do {
+    *--first = static_cast<char>('0' + scaled % 10);
+    scaled /= 10;
+  } while (scaled != 0);
+  if (value < 0.0) *--first = '-';
+  out.append(first, static_cast<std::size_t>(end - first));
   return true;
 }
 
