@@ -37,6 +37,7 @@ const char* ParseArena::Keep(std::string_view text) {
 }
 
 void ParseArena::Clear() {
+  rParameters = {};
   exprs_.Clear();
   initializers_.Clear();
   lists_.Clear();

@@ -1,7 +1,7 @@
-// Per-parse storage for the values on the parser stack. Grammar symbols refer
-// to arena entries by plain pointer; clearing the arena at the end of a parse
-// releases every host reference the parse still holds, whatever path the
-// parse took.
+// Per-parse storage for the values on the parser stack and for the host
+// objects a parse makes once and reuses. Grammar symbols refer to arena
+// entries by plain pointer; clearing the arena at the end of a parse releases
+// every host reference the parse still holds, whatever path the parse took.
 #pragma once
 
 #include <deque>
@@ -22,6 +22,15 @@ class ParseArena {
   Orv::ArgumentExpressionList* NewArgumentList();
   // A zero-terminated copy of the text, alive until the arena is cleared.
   const char* Keep(std::string_view text);
+
+  // An array a parse resolved once, as the base of the elements it names:
+  // the array's expression and the parser type of its elements.
+  struct ResolvedArray {
+    Orv::SmartPointer<Orv::INCObjectExpression> array;
+    std::int32_t elementType = kIntType;
+  };
+  // The R-parameter array: what $R names stays the same for a whole parse.
+  ResolvedArray rParameters;
 
   void Clear();
 

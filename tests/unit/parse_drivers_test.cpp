@@ -89,6 +89,20 @@ TEST_F(ParseDrivers, StructureTypesMissingFromTheRegistry) {
   EXPECT_EQ(message, "untouched");
 }
 
+// The R-parameter array one parse resolved is no part of the next: a local
+// STRING named $R makes R1 and R2 characters of that text, from the next
+// parse on and for every R parameter of it.
+TEST_F(ParseDrivers, EachParseResolvesTheRParametersAgain) {
+  EXPECT_EQ(Expression("R1+R2"), "(+ (elem (array $R) 1) (elem (array $R) 2))");
+  context_.scope().EnterLocalFrame();
+  ASSERT_EQ(context_.scope().DeclareScalar("$R", Orv::BasicType::String, true), Orv::ORV_SUCCESS);
+  const std::string characters = Expression("R1<<R2");
+  EXPECT_EQ(characters.find("elem"), std::string::npos) << characters;
+  EXPECT_NE(characters.find("SUBSTR (var $R) 2"), std::string::npos) << characters;
+  context_.scope().LeaveLocalFrame();
+  EXPECT_EQ(Expression("R3"), "(elem (array $R) 3)");
+}
+
 // A host that hands out one factory of a reference context less.
 class HostWithoutFactory final : public Orv::IExecutionContext {
  public:

@@ -13,8 +13,6 @@ using Orv::SmartPointer;
 
 namespace {
 
-constexpr const char* kRParameters = "$R";
-
 bool IsIndexType(std::int32_t type) {
   return type == kCharType || type == kIntType || type == kRealType || type == kAxisType;
 }
@@ -97,8 +95,7 @@ bool PlainVariable(ParseSession& session, Expr*& result, const char* name) {
 bool RParameter(ParseSession& session, Expr*& result, std::int32_t number) {
   const ExpressionRef index = IntConstant(session, number);
   result = session.arena().NewExpr();
-  if (!ResolveVariableReference(session, kRParameters, 1, &index, *result))
-    return RefuseWith(session, kUndeclaredVariable, kRParameters);
+  if (!ResolveRParameter(session, index, *result)) return RefuseWith(session, kUndeclaredVariable, kRParameters);
   result->DropReferenceParts();
   return true;
 }

@@ -61,6 +61,14 @@ bool ResolveScalar(ParseSession& session, const Orv::String& name, std::int32_t 
   return true;
 }
 
+// An element of basic type: the element expression on `array` and its type.
+void BasicElement(ParseSession& session, const ExpressionRef& array, std::int32_t elementType, std::int32_t count,
+                  const ExpressionRef* indexes, Expr& result) {
+  std::vector<Orv::INCExpression*> basics = BasicIndexes(count, indexes);
+  session.host().expressions->CreateElementExpression(array.get(), count, basics.data(), result.expression);
+  result.type = elementType;
+}
+
 bool ResolveArrayElement(ParseSession& session, const Orv::String& name, const SmartPointer<Orv::INCArray>& array,
                          std::int32_t count, const ExpressionRef* indexes, Expr& result) {
   HostObjects& host = session.host();
@@ -70,12 +78,11 @@ bool ResolveArrayElement(ParseSession& session, const Orv::String& name, const S
   SmartPointer<Orv::INCType> elementType;
   TypeKinds& kinds = session.state.typeKinds;
   if (auto* type = kinds.As<Orv::INCArrayType>(arrayType.get())) type->GetElementType(elementType);
-  std::vector<Orv::INCExpression*> basics = BasicIndexes(count, indexes);
   if (auto* basic = kinds.As<Orv::INCBasicType>(elementType.get())) {
-    host.expressions->CreateElementExpression(result.lvalue.get(), count, basics.data(), result.expression);
-    result.type = HostToParserType(basic->GetTypeCode());
+    BasicElement(session, result.lvalue, HostToParserType(basic->GetTypeCode()), count, indexes, result);
     return true;
   }
+  std::vector<Orv::INCExpression*> basics = BasicIndexes(count, indexes);
   if (IsSameType(elementType, host.frameType)) {
     result.type = kFrameType;
   } else if (IsSameType(elementType, host.axisType)) {
@@ -106,6 +113,21 @@ bool ResolveVariableReference(ParseSession& session, std::string_view name, std:
   if (host.scope->GetArrayVariable(hostName, array) == Orv::ORV_SUCCESS && array)
     return ResolveArrayElement(session, hostName, array, indexCount, indexes, result);
   return false;
+}
+
+bool ResolveRParameter(ParseSession& session, const ExpressionRef& index, Expr& result) {
+  ParseArena::ResolvedArray& resolved = session.arena().rParameters;
+  if (resolved.array) {
+    BasicElement(session, resolved.array, resolved.elementType, 1, &index, result);
+    return true;
+  }
+  if (!ResolveVariableReference(session, kRParameters, 1, &index, result)) return false;
+  // Only an array of basic elements is kept (an array leaves its lvalue, and
+  // only structure elements are FRAMEs or AXISes): a function, a STRING or
+  // an array of structures is resolved again each time.
+  const bool basicElements = result.lvalue && result.type != kFrameType && result.type != kAxisType;
+  if (basicElements) resolved = {result.lvalue, result.type};
+  return true;
 }
 
 }  // namespace Velkor::OrvTessan

@@ -11,10 +11,18 @@
 
 namespace Velkor::OrvTessan {
 
+// The array whose elements R0, R1, ... are.
+inline constexpr const char* kRParameters = "$R";
+
 // Fills `result` (expression, type, lvalue and variable) for `name` with
 // `indexCount` (0, 1 or 2) indexes; false when the name denotes nothing
 // that can be indexed. Reports nothing itself.
 bool ResolveVariableReference(ParseSession& session, std::string_view name, std::int32_t indexCount,
                               const Orv::SmartPointer<Orv::INCObjectExpression>* indexes, Expr& result);
+
+// The R parameter at `index`, an element of the array $R, as
+// ResolveVariableReference finds it. The first R parameter of a parse
+// resolves $R; the others make their element on the array it found.
+bool ResolveRParameter(ParseSession& session, const Orv::SmartPointer<Orv::INCObjectExpression>& index, Expr& result);
 
 }  // namespace Velkor::OrvTessan
