@@ -9,6 +9,8 @@ namespace Velkor::Tessan {
 namespace {
 
 constexpr double kScales[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+// One in units of 1e-9.
+constexpr std::uint64_t kWhole = 1'000'000'000;
 
 // The REAL text form of a number rounded to 1e-9 whose magnitude lies from
 // 0.01 to below 100000: there the text is the number's fixed digits, the
@@ -18,25 +20,37 @@ constexpr double kScales[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
 bool AppendFixedPosition(double value, std::string& out) {
   const double magnitude = std::fabs(value);
   if (!(magnitude >= 0.01 && magnitude < 100000.0)) return false;
-  auto scaled = static_cast<std::uint64_t>(std::round(magnitude * kScales[kPositionDecimals]));
+  // The scaled magnitude lies below 2^47, where adding one half is exact:
+  // the sum's whole part is the scaled magnitude rounded half away from zero.
+  const double units = magnitude * kScales[kPositionDecimals];
+  const auto scaled = static_cast<std::uint64_t>(units + 0.5);
   // Rounding may have carried the number to 100000.
-  if (scaled >= 100000ULL * 1'000'000'000) return false;
-  // The digits are written from the last one backward.
-  char text[32];
-  char* end = text + sizeof text;
-  char* first = end;
-  int decimals = kPositionDecimals;
-  while (decimals > 0 && scaled % 10 == 0) {
-    scaled /= 10;
-    --decimals;
+  if (scaled >= 100000 * kWhole) return false;
+  std::uint64_t whole = scaled / kWhole, fraction = scaled % kWhole;
+  int places = kPositionDecimals;
+  if (fraction == 0) {
+    places = 1;
+  } else {
+    // Most programs write three decimals: their six zeros go at once.
+    if (fraction % 1'000'000 == 0) {
+      fraction /= 1'000'000;
+      places -= 6;
+    }
+    while (fraction % 10 == 0) {
+      fraction /= 10;
+      --places;
+    }
   }
-  if (decimals == 0) *--first = '0';
-  for (; decimals > 0; --decimals, scaled /= 10) *--first = static_cast<char>('0' + scaled % 10);
+  // The digits are written from the last one backward.
+  char text[24];
+  char* const end = text + sizeof text;
+  char* first = end;
+  for (int place = 0; place < places; ++place, fraction /= 10) *--first = static_cast<char>('0' + fraction % 10);
   *--first = '.';
   do {
-    *--first = static_cast<char>('0' + scaled % 10);
-    scaled /= 10;
-  } while (scaled != 0);
+    *--first = static_cast<char>('0' + whole % 10);
+    whole /= 10;
+  } while (whole != 0);
   if (value < 0.0) *--first = '-';
   out.append(first, static_cast<std::size_t>(end - first));
   return true;
