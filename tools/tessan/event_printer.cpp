@@ -69,36 +69,32 @@ void TextEvents::Finish() {
   Write(line_);
 }
 
-void TextEvents::AppendNumber(std::size_t place, double value) {
-  if (written_.size() <= place) written_.resize(place + 1);
-  Written& written = written_[place];
-  if (value != written.value) {
-    written.value = value;
-    written.text.clear();
-    AppendPosition(value, written.text);
+TextEvents::TextEvents(std::vector<std::string> axes) : EventPrinter(std::move(axes)) {
+  for (const std::string& axis : this->axes()) words_.emplace_back(axis);
+  words_.emplace_back("F");
+}
+
+void TextEvents::AppendWord(std::size_t place, double value) {
+  Word& word = words_[place];
+  if (value != word.value) {
+    word.value = value;
+    word.text.resize(word.labelLength);
+    AppendPosition(value, word.text);
   }
-  line_ += written.text;
+  line_ += word.text;
 }
 
 void TextEvents::Moved(const SourcePlace& place, const Move& move) {
   std::string& line = Begin(place, MoveName(move.kind));
   if (move.kind == Move::Kind::kArc) line += move.clockwise ? " CW" : " CCW";
-  for (std::size_t axis = 0; axis < axes().size(); ++axis) {
-    line += ' ';
-    line += axes()[axis];
-    line += '=';
-    AppendNumber(axis, move.to[axis]);
-  }
+  for (std::size_t axis = 0; axis < axes().size(); ++axis) AppendWord(axis, move.to[axis]);
   if (move.kind == Move::Kind::kArc) {
     for (std::size_t k = 0; k < 3; ++k) {
       line += k == 0 ? " CENTER=" : ",";
       AppendPosition(move.centre[k], line);
     }
   }
-  if (move.kind != Move::Kind::kRapid) {
-    line += " F=";
-    AppendNumber(axes().size(), move.feed);
-  }
+  if (move.kind != Move::Kind::kRapid) AppendWord(axes().size(), move.feed);
   Finish();
 }
 

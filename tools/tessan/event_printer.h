@@ -38,7 +38,7 @@ class EventPrinter : public OrvReference::RunListener {
 // FILE:LINE RAPID X=<x> Y=<y> ..., one line per event.
 class TextEvents final : public EventPrinter {
  public:
-  using EventPrinter::EventPrinter;
+  explicit TextEvents(std::vector<std::string> axes);
 
   void Moved(const SourcePlace& place, const OrvReference::Move& move) override;
   void Dwelled(const SourcePlace& place, double seconds) override;
@@ -54,17 +54,19 @@ class TextEvents final : public EventPrinter {
   // Starts the line of an event: "FILE:LINE EVENT".
   std::string& Begin(const SourcePlace& place, const char* event);
   void Finish();
-  // Appends the text of one of the numbers of a move: that of the number
-  // before in that place when it is the same (most axes and the feed stay).
-  void AppendNumber(std::size_t place, double value);
+  // Appends a word of a move, " X=<x>": the text it had before when its
+  // number is the same (most axes and the feed stay).
+  void AppendWord(std::size_t place, double value);
 
   std::string line_;
-  struct Written {
+  struct Word {
+    explicit Word(const std::string& name) : labelLength(name.size() + 2), text(' ' + name + "=0.0") {}
     double value = 0.0;
-    std::string text = "0.0";
+    std::size_t labelLength;
+    std::string text;
   };
   // The axes in channel order, then the feed.
-  std::vector<Written> written_;
+  std::vector<Word> words_;
 };
 
 // {"file":..., "line":..., "event":"RAPID", "X":..., ...}, one object per
