@@ -39,7 +39,10 @@ void ArgumentExpressionList::RegisterMapArgument(const String& name, INCObjectEx
   }
   // Address words name two arguments, Value and Flag: room for both at once.
   if (map_.empty()) map_.reserve(2);
-  map_.push_back({name, argument});
+  // Made in place: the name is copied once.
+  NamedArgument& named = map_.emplace_back();
+  named.name = name;
+  named.argument = argument;
 }
 
 std::int32_t ArgumentExpressionList::GetMapArgumentCount() const {
