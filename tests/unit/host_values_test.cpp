@@ -10,6 +10,7 @@
 
 #include "orvref/live_objects.h"
 #include "orvref/text_forms.h"
+#include "orvref/type_registry.h"
 #include "orvref/update_record.h"
 #include "values/basic_type.h"
 #include "values/type_factories.h"
@@ -324,6 +325,27 @@ TEST_F(HostStructures, TypesCompareByIdentityExceptBasicTypes) {
   EXPECT_EQ(type->CompareType(type.get()), 0);
   EXPECT_EQ(type->CompareType(Record().get()), 1);
   EXPECT_EQ(type->CompareType(Basic(Code::Int).get()), 1);
+}
+
+TEST(HostTypeRegistry, FindsEachNameAndNamesATypeByItsFirstNameInOrder) {
+  TypeRegistry registry;
+  const Orv::SmartPointer<Orv::INCType> frame(new BasicType(Orv::BasicType::Real));
+  const Orv::SmartPointer<Orv::INCType> axis(new BasicType(Orv::BasicType::Int));
+  for (const char* name : {"ZONE", "FRAME", "MYFRAME", "AXIS"}) {
+    ASSERT_EQ(registry.RegisterType(name, std::string_view(name) == "AXIS" ? axis.get() : frame.get()),
+              Orv::ORV_SUCCESS);
+  }
+  Orv::SmartPointer<Orv::INCType> found;
+  ASSERT_EQ(registry.FindType("MYFRAME", found), Orv::ORV_SUCCESS);
+  EXPECT_EQ(found.get(), frame.get());
+  EXPECT_NE(registry.FindType("frame", found), Orv::ORV_SUCCESS);
+  ASSERT_NE(registry.NameOf(frame.get()), nullptr);
+  EXPECT_EQ(*registry.NameOf(frame.get()), "FRAME");
+  // A name registered again names the new type only.
+  ASSERT_EQ(registry.RegisterType("FRAME", axis.get()), Orv::ORV_SUCCESS);
+  EXPECT_EQ(*registry.NameOf(frame.get()), "MYFRAME");
+  EXPECT_EQ(*registry.NameOf(axis.get()), "AXIS");
+  EXPECT_EQ(registry.NameOf(nullptr), nullptr);
 }
 
 }  // namespace
