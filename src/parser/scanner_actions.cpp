@@ -50,8 +50,9 @@ void ScanActions::Fatal(const char* message) {
   throw ScannerFailure(reason, message);
 }
 
+// Only the pre-scan's expansion is read: the main pass appends nothing.
 void ScanActions::Append(std::string_view text) {
-  scan_.expandedText.append(text);
+  if (scan_.prescan) scan_.expandedText.append(text);
 }
 
 // Texts longer than the record are cut; only the pre-scan and bare
@@ -60,6 +61,7 @@ void ScanActions::WriteText(std::string_view text) {
   const std::size_t length = std::min(text.size(), TokenValue::kMaxTextLength);
   std::memcpy(value_.text, text.data(), length);
   value_.text[length] = '\0';
+  value_.textLength = length;
   value_.view = TokenValue::View::kText;
 }
 

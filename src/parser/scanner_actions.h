@@ -47,7 +47,7 @@ class ScanActions {
   // The scanner cannot go on with this text.
   [[noreturn]] static void Fatal(const char* message);
 
-  // Delivering actions: each appends the match to the expanded text, writes
+  // Delivering actions: each appends the match to the pre-scan's expanded text, writes
   // the view its token carries and returns the token code.
   int Plain(int token);
   int Text(int token);

@@ -17,7 +17,7 @@ int nclex(NCSTYPE* value, ParseSession& session) {
   const TokenValue& record = session.scanner.Value();
   switch (record.view) {
     case TokenValue::View::kText:
-      value->text = session.arena().Keep(record.text);
+      value->text = session.arena().Keep(std::string_view(record.text, record.textLength));
       break;
     case TokenValue::View::kInteger:
       value->integer = record.integer;

@@ -19,6 +19,7 @@ struct TokenValue {
   enum class View { kNone, kText, kInteger, kAddress };
 
   View view = View::kNone;
+  std::size_t textLength = 0;  // of the text view, without its terminator
   union {
     char text[kSize];
     std::int32_t integer;

@@ -208,10 +208,12 @@ TEST_F(ScannerTest, PrescanDeliversTheNameNotTheReplacement) {
   EXPECT_EQ(Scan("M17 FEED"), (std::vector<Token>{{MACRO_NAME, "M17"}, {SI_ID, "FEED"}}));
 }
 
+// The main pass neither expands nor appends: only the pre-scan's expanded
+// text is read.
 TEST_F(ScannerTest, MainPassLeavesMacroNamesAsWritten) {
   state.macros = {{"M17", "M3"}, {"FEED", "F2"}};
   EXPECT_EQ(Scan("M17 FEED"), (std::vector<Token>{{'M', ""}, {INTEGER_VALUE, "17"}, {SI_ID, "FEED"}}));
-  EXPECT_EQ(state.scan.expandedText, "M17 FEED");
+  EXPECT_EQ(state.scan.expandedText, "");
 }
 
 // The error message after a syntax error quotes exactly the characters a

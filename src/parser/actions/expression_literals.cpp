@@ -29,6 +29,7 @@ std::int32_t NegatedIntegerOfDigits(const char* digits) {
 // else (a fraction too small) zero.
 double RealOfText(const char* text) {
   const char* end = text + std::strlen(text);
+  if (const std::optional<double> shortDecimal = ShortDecimalValue(std::string_view(text, end))) return *shortDecimal;
   double value = 0.0;
   if (std::from_chars(text, end, value).ec == std::errc::result_out_of_range) {
     const char* point = std::find(text, end, '.');
