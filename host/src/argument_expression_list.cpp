@@ -30,29 +30,37 @@ TResult ArgumentExpressionList::GetListArgument(std::int32_t index, SmartPointer
   return ORV_SUCCESS;
 }
 
+ArgumentExpressionList::NamedArgument& ArgumentExpressionList::Named(std::size_t index) {
+  return index < kInlineNamedArguments ? inlineNamed_[index] : furtherNamed_[index - kInlineNamedArguments];
+}
+
+const ArgumentExpressionList::NamedArgument& ArgumentExpressionList::Named(std::size_t index) const {
+  return index < kInlineNamedArguments ? inlineNamed_[index] : furtherNamed_[index - kInlineNamedArguments];
+}
+
 void ArgumentExpressionList::RegisterMapArgument(const String& name, INCObjectExpression* argument) {
-  for (NamedArgument& named : map_) {
+  for (std::size_t index = 0; index < namedCount_; ++index) {
+    NamedArgument& named = Named(index);
     if (named.name == name) {
       named.argument = argument;
       return;
     }
   }
-  // Address words name two arguments, Value and Flag: room for both at once.
-  if (map_.empty()) map_.reserve(2);
   // Made in place: the name is copied once.
-  NamedArgument& named = map_.emplace_back();
+  NamedArgument& named = namedCount_ < kInlineNamedArguments ? inlineNamed_[namedCount_] : furtherNamed_.emplace_back();
   named.name = name;
   named.argument = argument;
+  ++namedCount_;
 }
 
 std::int32_t ArgumentExpressionList::GetMapArgumentCount() const {
-  return static_cast<std::int32_t>(map_.size());
+  return static_cast<std::int32_t>(namedCount_);
 }
 
 TResult ArgumentExpressionList::GetMapArgument(std::int32_t index, String& name,
                                                SmartPointer<INCObjectExpression>& argument) const {
   if (index < 0 || index >= GetMapArgumentCount()) return 1;
-  const NamedArgument& named = map_[static_cast<std::size_t>(index)];
+  const NamedArgument& named = Named(static_cast<std::size_t>(index));
   name = named.name;
   argument = named.argument;
   return ORV_SUCCESS;

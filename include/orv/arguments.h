@@ -3,6 +3,8 @@
 // argument expressions of a statement while it is being parsed.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <vector>
 
 #include "orv/expressions.h"
@@ -43,8 +45,16 @@ class ORV_API ArgumentExpressionList final : public RefObject {
     String name;
     SmartPointer<INCObjectExpression> argument;
   };
+  // Most statements name at most two arguments (an address word its Value
+  // and Flag): those stay in the list itself, any further ones behind it.
+  static constexpr std::size_t kInlineNamedArguments = 2;
+  NamedArgument& Named(std::size_t index);
+  const NamedArgument& Named(std::size_t index) const;
+
   std::vector<SmartPointer<INCObjectExpression>> list_;
-  std::vector<NamedArgument> map_;
+  std::array<NamedArgument, kInlineNamedArguments> inlineNamed_;
+  std::vector<NamedArgument> furtherNamed_;
+  std::size_t namedCount_ = 0;
 };
 
 }  // namespace Velkor::Orv
