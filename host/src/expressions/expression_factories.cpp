@@ -1,5 +1,7 @@
 #include "expressions/expression_factories.h"
 
+#include <utility>
+
 #include "exact_type.h"
 #include "expressions/call_nodes.h"
 #include "expressions/constant_node.h"
@@ -46,9 +48,10 @@ bool Collect(std::int32_t count, Expression* const* nodes, ExpressionList& list)
   return true;
 }
 
-Orv::TResult MakeCall(ExecutionContext& context, const char* keyword, const ExpressionList& arguments,
-                      const Orv::String& name, Result& result) {
-  return Made(new CallNode<ValueNode<Orv::INCExpression>>(keyword, name, arguments, NameType(context, name)), result);
+Orv::TResult MakeCall(ExecutionContext& context, const char* keyword, ExpressionList arguments, const Orv::String& name,
+                      Result& result) {
+  return Made(new CallNode<ValueNode<Orv::INCExpression>>(keyword, name, std::move(arguments), NameType(context, name)),
+              result);
 }
 
 Orv::TResult MakeMethod(ExecutionContext& context, const char* keyword, std::int32_t count,
@@ -57,9 +60,9 @@ Orv::TResult MakeMethod(ExecutionContext& context, const char* keyword, std::int
   if (!Collect(count, arguments, list)) return kRefused;
   SmartPointer<Orv::INCType> type = NameType(context, name);
   if (dynamic_cast<const Orv::INCStructType*>(type.get())) {
-    return Made(new CallNode<Node<Orv::INCStructExpression>>(keyword, name, list, type), result);
+    return Made(new CallNode<Node<Orv::INCStructExpression>>(keyword, name, std::move(list), type), result);
   }
-  return Made(new CallNode<ValueNode<Orv::INCExpression>>(keyword, name, list, type), result);
+  return Made(new CallNode<ValueNode<Orv::INCExpression>>(keyword, name, std::move(list), type), result);
 }
 
 }  // namespace
@@ -84,7 +87,7 @@ Orv::TResult ExpressionFactory::CreateElementExpression(Orv::INCObjectExpression
                                                         Orv::INCExpression* const* indices, Result& result) {
   ExpressionList list;
   if (base == nullptr || !Collect(indexCount, indices, list)) return kRefused;
-  return Made(new ElementNode(base, list, ElementTypeOf(*base), context_), result);
+  return Made(new ElementNode(base, std::move(list), ElementTypeOf(*base), context_), result);
 }
 
 Orv::TResult ExpressionFactory::CreateMemberExpression(Orv::INCObjectExpression* structure, const Orv::String& member,
@@ -112,7 +115,7 @@ Orv::TResult ExpressionFactory::CreateFunctionExpression(std::int32_t argumentCo
                                                          Result& result) {
   ExpressionList list;
   if (!Collect(argumentCount, arguments, list)) return kRefused;
-  return MakeCall(context_, "call", list, name, result);
+  return MakeCall(context_, "call", std::move(list), name, result);
 }
 
 Orv::TResult ExpressionFactory::CreateObjectFunctionExpression(std::int32_t argumentCount,
@@ -120,7 +123,7 @@ Orv::TResult ExpressionFactory::CreateObjectFunctionExpression(std::int32_t argu
                                                                const Orv::String& name, Result& result) {
   ExpressionList list;
   if (!Collect(argumentCount, arguments, list)) return kRefused;
-  return MakeCall(context_, "ocall", list, name, result);
+  return MakeCall(context_, "ocall", std::move(list), name, result);
 }
 
 Orv::TResult LValueFactory::CreateArrayExpression(const Orv::String& name, Result& result) {
@@ -155,7 +158,7 @@ Orv::TResult MethodCallFactory::CreateStructElementExpression(Orv::INCObjectExpr
                                                               Orv::INCExpression* const* indices, Result& result) {
   ExpressionList list;
   if (array == nullptr || !Collect(indexCount, indices, list)) return kRefused;
-  return Made(new StructElementNode(array, list, ElementTypeOf(*array)), result);
+  return Made(new StructElementNode(array, std::move(list), ElementTypeOf(*array)), result);
 }
 
 }  // namespace Velkor::OrvReference

@@ -14,10 +14,10 @@
 namespace Velkor::OrvTessan {
 
 // One named (map) argument of a command; an empty expression is registered
-// as an absent argument.
+// as an absent argument. Lives only as long as the call it is handed to.
 struct NamedArgument {
   std::string_view name;
-  ExpressionRef expression;
+  const ExpressionRef& expression;
 };
 
 void RegisterNamedArguments(Orv::ArgumentExpressionList& list, std::initializer_list<NamedArgument> arguments);

@@ -1,5 +1,7 @@
 #include "parser/actions/word_actions.h"
 
+#include <charconv>
+#include <iterator>
 #include <string>
 
 #include "parser/actions/action_support.h"
@@ -35,6 +37,13 @@ bool AppendAddressWord(ParseSession& session, std::string_view name, const Addre
   if (!ValueForAddress(session, address, value, converted)) return Refuse(session);
   AppendCommand(session, name, NamedArguments({{"Value", converted}, {"Flag", modifier}}).get(), address.flag);
   return true;
+}
+
+// G1, M30: a word named by its letter and number, without arguments.
+void AppendNumberedWord(ParseSession& session, char letter, std::int32_t number, std::int32_t flag) {
+  char name[16] = {letter};
+  const char* end = std::to_chars(name + 1, std::end(name), number).ptr;
+  AppendCommand(session, std::string_view(name, static_cast<std::size_t>(end - name)), nullptr, flag);
 }
 
 // An M word whose name the host computes from the value when the block runs;
@@ -143,7 +152,7 @@ bool AxisAddressWord(ParseSession& session, const AddressWord& address, Expr* ax
 }
 
 bool GWord(ParseSession& session, std::int32_t number) {
-  AppendCommand(session, "G" + std::to_string(number), nullptr, kGWordFlag);
+  AppendNumberedWord(session, 'G', number, kGWordFlag);
   return true;
 }
 
@@ -154,7 +163,7 @@ bool GroupGWord(ParseSession& session, Expr* group, Expr* value) {
 }
 
 bool MWord(ParseSession& session, std::int32_t number) {
-  AppendCommand(session, "M" + std::to_string(number), nullptr, kMWordFlag);
+  AppendNumberedWord(session, 'M', number, kMWordFlag);
   return true;
 }
 
