@@ -31,9 +31,30 @@ Orv::ArgumentExpressionList* ParseArena::NewArgumentList() {
 }
 
 const char* ParseArena::Keep(std::string_view text) {
-  std::string* slot = texts_.Next();
-  slot->assign(text);
-  return slot->c_str();
+  return texts_.Keep(text);
+}
+
+const char* ParseArena::TextStore::Keep(std::string_view text) {
+  const std::size_t needed = text.size() + 1;
+  // A text longer than what is left of a block goes to the next block with
+  // room for it, a new one when no block has.
+  while (filling_ < blocks_.size() && blocks_[filling_].size - used_ < needed) {
+    ++filling_;
+    used_ = 0;
+  }
+  if (filling_ == blocks_.size()) {
+    const std::size_t size = std::max(kBlockSize, needed);
+    blocks_.push_back({std::make_unique_for_overwrite<char[]>(size), size});
+  }
+  char* kept = blocks_[filling_].characters.get() + used_;
+  *std::copy(text.begin(), text.end(), kept) = '\0';
+  used_ += needed;
+  return kept;
+}
+
+void ParseArena::TextStore::Clear() {
+  filling_ = 0;
+  used_ = 0;
 }
 
 void ParseArena::Clear() {

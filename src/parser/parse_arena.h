@@ -4,9 +4,11 @@
 // every host reference the parse still holds, whatever path the parse took.
 #pragma once
 
+#include <cstddef>
 #include <deque>
-#include <string>
+#include <memory>
 #include <string_view>
+#include <vector>
 
 #include "orv/arguments.h"
 #include "orv/base.h"
@@ -42,10 +44,28 @@ class ParseArena {
     T* Next();
     void Clear();
   };
+  // Texts back to back in blocks of characters that never move; cleared,
+  // it keeps its blocks for the next parse.
+  class TextStore {
+   public:
+    const char* Keep(std::string_view text);
+    void Clear();
+
+   private:
+    static constexpr std::size_t kBlockSize = 1024;
+    struct Block {
+      std::unique_ptr<char[]> characters;
+      std::size_t size;
+    };
+    std::vector<Block> blocks_;
+    std::size_t filling_ = 0;  // the block the next text goes to
+    std::size_t used_ = 0;     // characters of it in use
+  };
+
   Pool<Expr> exprs_;
   Pool<ArrayInitializer> initializers_;
   Pool<Orv::SmartPointer<Orv::ArgumentExpressionList>> lists_;
-  Pool<std::string> texts_;
+  TextStore texts_;
 };
 
 }  // namespace Velkor::OrvTessan

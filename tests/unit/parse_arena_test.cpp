@@ -1,0 +1,48 @@
+// Texts kept by the parse arena: every one stays whole where it was put until
+// the arena is cleared, however many there are and however long, and a
+// cleared arena keeps texts as well as a fresh one.
+#include "parser/parse_arena.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace Velkor::OrvTessan {
+namespace {
+
+// Keeps texts of every length up to past a block of the store, among them
+// empty ones and one far longer than a block, and checks each afterwards.
+void KeepAndCheckTexts(ParseArena& arena) {
+  std::vector<std::pair<const char*, std::string>> kept;
+  for (std::size_t length = 0; length < 1500; length += 37) {
+    for (char fill : {'A', 'b', '9'}) {
+      const std::string text(length % 700, fill);
+      kept.emplace_back(arena.Keep(text), text);
+    }
+  }
+  const std::string longText(5000, 'L');
+  kept.emplace_back(arena.Keep(longText), longText);
+  kept.emplace_back(arena.Keep(""), "");
+  for (const auto& [where, text] : kept) EXPECT_EQ(std::string(where), text);
+}
+
+TEST(ParseArena, KeptTextsStayWholeUntilTheArenaIsCleared) {
+  ParseArena arena;
+  KeepAndCheckTexts(arena);
+  arena.Clear();
+  KeepAndCheckTexts(arena);
+}
+
+TEST(ParseArena, ATextIsKeptUpToItsLengthWithItsTerminator) {
+  ParseArena arena;
+  const std::string block = "G1 X139.427 Y-474.989";
+  const char* kept = arena.Keep(std::string_view(block).substr(3, 8));
+  const char* next = arena.Keep("Y");
+  EXPECT_STREQ(kept, "X139.427");
+  EXPECT_STREQ(next, "Y");
+}
+
+}  // namespace
+}  // namespace Velkor::OrvTessan
