@@ -1,6 +1,6 @@
 #include "parser/actions/reference_helpers.h"
 
-#include <vector>
+#include <array>
 
 #include "parser/actions/action_support.h"
 #include "parser/actions/expression_helpers.h"
@@ -15,9 +15,14 @@ bool IsSameType(const SmartPointer<Orv::INCType>& type, const SmartPointer<Orv::
   return type && known && type->CompareType(known.get()) == 0;
 }
 
-std::vector<Orv::INCExpression*> BasicIndexes(std::int32_t count, const ExpressionRef* indexes) {
-  std::vector<Orv::INCExpression*> basics;
-  for (std::int32_t i = 0; i < count; ++i) basics.push_back(AsExpression(indexes[i]));
+// A reference has at most two indexes: A[I] or A[I, J].
+constexpr std::int32_t kMostIndexes = 2;
+template <class Index>
+using IndexArray = std::array<Index*, kMostIndexes>;
+
+IndexArray<Orv::INCExpression> BasicIndexes(std::int32_t count, const ExpressionRef* indexes) {
+  IndexArray<Orv::INCExpression> basics{};
+  for (std::int32_t i = 0; i < count; ++i) basics[static_cast<std::size_t>(i)] = AsExpression(indexes[i]);
   return basics;
 }
 
@@ -29,7 +34,7 @@ bool ResolveCall(ParseSession& session, const Orv::String& name, std::int32_t co
   SmartPointer<Orv::INCType> type;
   host.executionContext->GetNameType(name, type);
   if (auto* basic = session.state.typeKinds.As<Orv::INCBasicType>(type.get())) {
-    std::vector<Orv::INCExpression*> arguments = BasicIndexes(count, indexes);
+    const IndexArray<Orv::INCExpression> arguments = BasicIndexes(count, indexes);
     host.expressions->CreateFunctionExpression(count, arguments.data(), name, result.expression);
     result.type = HostToParserType(basic->GetTypeCode());
     return true;
@@ -41,8 +46,8 @@ bool ResolveCall(ParseSession& session, const Orv::String& name, std::int32_t co
   } else {
     return false;
   }
-  std::vector<Orv::INCObjectExpression*> arguments;
-  for (std::int32_t i = 0; i < count; ++i) arguments.push_back(indexes[i].get());
+  IndexArray<Orv::INCObjectExpression> arguments{};
+  for (std::int32_t i = 0; i < count; ++i) arguments[static_cast<std::size_t>(i)] = indexes[i].get();
   host.methodCalls->CreateMethodExpression(count, arguments.data(), name, result.expression);
   return true;
 }
@@ -64,7 +69,7 @@ bool ResolveScalar(ParseSession& session, const Orv::String& name, std::int32_t 
 // An element of basic type: the element expression on `array` and its type.
 void BasicElement(ParseSession& session, const ExpressionRef& array, std::int32_t elementType, std::int32_t count,
                   const ExpressionRef* indexes, Expr& result) {
-  std::vector<Orv::INCExpression*> basics = BasicIndexes(count, indexes);
+  const IndexArray<Orv::INCExpression> basics = BasicIndexes(count, indexes);
   session.host().expressions->CreateElementExpression(array.get(), count, basics.data(), result.expression);
   result.type = elementType;
 }
@@ -82,7 +87,7 @@ bool ResolveArrayElement(ParseSession& session, const Orv::String& name, const S
     BasicElement(session, result.lvalue, HostToParserType(basic->GetTypeCode()), count, indexes, result);
     return true;
   }
-  std::vector<Orv::INCExpression*> basics = BasicIndexes(count, indexes);
+  const IndexArray<Orv::INCExpression> basics = BasicIndexes(count, indexes);
   if (IsSameType(elementType, host.frameType)) {
     result.type = kFrameType;
   } else if (IsSameType(elementType, host.axisType)) {
@@ -100,6 +105,7 @@ bool ResolveArrayElement(ParseSession& session, const Orv::String& name, const S
 
 bool ResolveVariableReference(ParseSession& session, std::string_view name, std::int32_t indexCount,
                               const SmartPointer<Orv::INCObjectExpression>* indexes, Expr& result) {
+  if (indexCount < 0 || indexCount > kMostIndexes) return false;
   HostObjects& host = session.host();
   const Orv::String hostName = HostText(name);
   if (host.executionContext->IsDefined(hostName)) return ResolveCall(session, hostName, indexCount, indexes, result);

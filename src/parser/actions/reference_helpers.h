@@ -16,7 +16,7 @@ inline constexpr const char* kRParameters = "$R";
 
 // Fills `result` (expression, type, lvalue and variable) for `name` with
 // `indexCount` (0, 1 or 2) indexes; false when the name denotes nothing
-// that can be indexed. Reports nothing itself.
+// that can be indexed, or for more indexes. Reports nothing itself.
 bool ResolveVariableReference(ParseSession& session, std::string_view name, std::int32_t indexCount,
                               const Orv::SmartPointer<Orv::INCObjectExpression>* indexes, Expr& result);
 
