@@ -8,32 +8,34 @@ namespace {
 constexpr Orv::TResult kRefused = 1;
 }  // namespace
 
-Channel::Channel(Orv::IExecutionContext& context)
-    : context_(context), programs_(kProgramKey), axes_{"X", "Y", "Z", "A", "B", "C"}, geometryAxes_{"X", "Y", "Z"} {
+Channel::Channel(Orv::IExecutionContext& context) : context_(context), programs_(kProgramKey) {
+  state_.axes = {"X", "Y", "Z", "A", "B", "C"};
+  state_.geometryAxes = {"X", "Y", "Z"};
   AddTransformation("BASE", false);
+  KeepAsSetup();
 }
 
 Channel::~Channel() = default;
 
 Orv::TResult Channel::DeclareSubprogram(const Orv::String& name) {
   if (listener_) listener_->SubprogramDeclared(name);
-  subprograms_[name].clear();
+  state_.subprograms[name].clear();
   ++subprogramDeclarationCount_;
   return Orv::ORV_SUCCESS;
 }
 
 Orv::TResult Channel::AddParameterMode(const Orv::String& name, std::int32_t mode) {
   if (listener_) listener_->ParameterModeAdded(name, mode);
-  const auto found = subprograms_.find(name);
-  if (found == subprograms_.end()) return kRefused;
+  const auto found = state_.subprograms.find(name);
+  if (found == state_.subprograms.end()) return kRefused;
   found->second.push_back(mode);
   ++subprogramDeclarationCount_;
   return Orv::ORV_SUCCESS;
 }
 
 Orv::TResult Channel::GetParameterMode(const Orv::String& name, std::int32_t index, std::int32_t& mode) const {
-  const auto found = subprograms_.find(name);
-  if (found == subprograms_.end() || index < 0 || static_cast<std::size_t>(index) >= found->second.size()) {
+  const auto found = state_.subprograms.find(name);
+  if (found == state_.subprograms.end() || index < 0 || static_cast<std::size_t>(index) >= found->second.size()) {
     return kRefused;
   }
   mode = found->second[static_cast<std::size_t>(index)];
@@ -41,35 +43,36 @@ Orv::TResult Channel::GetParameterMode(const Orv::String& name, std::int32_t ind
 }
 
 std::int32_t Channel::IsSubprogramUndeclared(const Orv::String& name) const {
-  if (subprograms_.count(name) != 0) return 0;
+  if (state_.subprograms.count(name) != 0) return 0;
   undeclaredQueries_.push_back(name);
   return 1;
 }
 
 Orv::TResult Channel::GetAxisIndex(const Orv::String& name, std::int32_t& index) const {
-  const auto found = std::find(axes_.begin(), axes_.end(), name);
-  if (found == axes_.end()) return kRefused;
-  index = static_cast<std::int32_t>(found - axes_.begin());
+  const auto found = std::find(state_.axes.begin(), state_.axes.end(), name);
+  if (found == state_.axes.end()) return kRefused;
+  index = static_cast<std::int32_t>(found - state_.axes.begin());
   return Orv::ORV_SUCCESS;
 }
 
 Orv::String Channel::GeometryAxisName(std::size_t position) const {
-  return position < geometryAxes_.size() ? geometryAxes_[position] : Orv::String();
+  return position < state_.geometryAxes.size() ? state_.geometryAxes[position] : Orv::String();
 }
 
 int Channel::GeometryPosition(const Orv::String& axis) const {
-  const auto found = std::find(geometryAxes_.begin(), geometryAxes_.end(), axis);
-  return found == geometryAxes_.end() || axis.empty() ? -1 : static_cast<int>(found - geometryAxes_.begin());
+  const auto found = std::find(state_.geometryAxes.begin(), state_.geometryAxes.end(), axis);
+  return found == state_.geometryAxes.end() || axis.empty() ? -1
+                                                            : static_cast<int>(found - state_.geometryAxes.begin());
 }
 
 Channel::Transformation* Channel::Find(const Orv::String& name) {
-  const auto found = transformations_.find(name);
-  return found == transformations_.end() ? nullptr : &found->second;
+  const auto found = state_.transformations.find(name);
+  return found == state_.transformations.end() ? nullptr : &found->second;
 }
 
 const Channel::Transformation* Channel::Find(const Orv::String& name) const {
-  const auto found = transformations_.find(name);
-  return found == transformations_.end() ? nullptr : &found->second;
+  const auto found = state_.transformations.find(name);
+  return found == state_.transformations.end() ? nullptr : &found->second;
 }
 
 Orv::TResult Channel::ResetTransformation(const Orv::String& name, bool resetAll) {
@@ -143,18 +146,31 @@ std::int32_t Channel::TransformationUsesRadians(const Orv::String& name) const {
   return transformation && transformation->usesRadians ? 1 : 0;
 }
 
+void Channel::KeepAsSetup() {
+  setup_ = state_;
+  setupProgramCount_ = programs_.size();
+}
+
+void Channel::ResetToSetup() {
+  if (state_.subprograms != setup_.subprograms) ++subprogramDeclarationCount_;
+  state_ = setup_;
+  programs_.KeepFirst(setupProgramCount_);
+  undeclaredQueries_.clear();
+}
+
 void Channel::SetAxes(std::vector<Orv::String> names) {
-  axes_ = std::move(names);
-  for (auto& [name, transformation] : transformations_) transformation.offsets.resize(axes_.size(), 0.0);
+  state_.axes = std::move(names);
+  for (auto& [name, transformation] : state_.transformations) transformation.offsets.resize(state_.axes.size(), 0.0);
 }
 
 void Channel::SetGeometryAxes(std::vector<Orv::String> names) {
   if (names.size() > 3) names.resize(3);
-  geometryAxes_ = std::move(names);
+  state_.geometryAxes = std::move(names);
 }
 
 void Channel::AddTransformation(const Orv::String& name, bool usesRadians) {
-  transformations_[name] = Transformation{std::vector<double>(axes_.size(), 0.0), Orv::Matrix(), usesRadians};
+  state_.transformations[name] =
+      Transformation{std::vector<double>(state_.axes.size(), 0.0), Orv::Matrix(), usesRadians};
 }
 
 }  // namespace Velkor::OrvReference

@@ -27,6 +27,7 @@ ExecutionContext::ExecutionContext()
   const Orv::SmartPointer<ArrayType> rParameters(
       new ArrayType(new BasicType(Orv::BasicType::Real), {kRParameterCount}));
   scope_.DeclareArray("$R", rParameters.get());
+  scope_.KeepAsSetup();
 }
 
 ExecutionContext::~ExecutionContext() = default;

@@ -122,6 +122,10 @@ Orv::SmartPointer<ProgramFile> ProgramStore::AddStream(std::FILE* stream, const 
   return programs_.back();
 }
 
+void ProgramStore::KeepFirst(std::size_t count) {
+  if (count < programs_.size()) programs_.resize(count);
+}
+
 bool ProgramStore::HasProgramNamed(const std::string& name) const {
   for (const auto& program : programs_) {
     if (program->name() == name) return true;

@@ -165,6 +165,23 @@ bool VariableScope::BindObject(const Orv::String& name, Orv::INCObject* value, b
   return true;
 }
 
+VariableScope::Frame VariableScope::CopiedFrame(const Frame& frame) {
+  Frame copy = frame;
+  for (auto& [name, variable] : copy.variables) variable.value = DeepCopy(variable.value.get());
+  return copy;
+}
+
+void VariableScope::KeepAsSetup() {
+  setup_ = CopiedFrame(frames_[kChannelFrame]);
+  setupSwitches_ = switches_;
+}
+
+void VariableScope::ResetToSetup() {
+  frames_.resize(1);
+  frames_[kChannelFrame] = CopiedFrame(setup_);
+  switches_ = setupSwitches_;
+}
+
 void VariableScope::EnterLocalFrame() {
   frames_.emplace_back();
 }

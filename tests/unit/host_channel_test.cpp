@@ -1,8 +1,10 @@
 // The channel: axes, named transformations with offsets and a matrix,
-// subprogram declarations and the record of undeclared subprograms.
+// subprogram declarations and the record of undeclared subprograms; and the
+// channel put back as it was set up, for the next program.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 
 #include "orvref/channel.h"
@@ -102,6 +104,41 @@ TEST_F(HostChannel, UndeclaredSubprogramsAreRecordedUntilTheNextBlock) {
   EXPECT_EQ(channel_.undeclaredSubprogramQueries(), (std::vector<Orv::String>{"SUB2", "sub2"}));
   recorder.BeginBlock();
   EXPECT_TRUE(channel_.undeclaredSubprogramQueries().empty());
+}
+
+TEST_F(HostChannel, ResetToSetupPutsBackWhatAProgramChanged) {
+  channel_.AddTransformation("TURN", true);
+  channel_.DeclareSubprogram("SETUP");
+  std::FILE* program = std::tmpfile();
+  ASSERT_NE(program, nullptr);
+  ASSERT_TRUE(channel_.programs().AddStream(program, "setup"));
+  channel_.KeepAsSetup();
+
+  channel_.RotateTransformation("TURN", "Z", 1.0);
+  channel_.SetTransformationOffset("TURN", 2, 5.0);
+  channel_.AddParameterMode("SETUP", 1);
+  channel_.DeclareSubprogram("LATER");
+  channel_.SetChannelSwitchA(true);
+  channel_.IsSubprogramUndeclared("NONE");
+  ASSERT_TRUE(channel_.programs().AddStream(program, "later"));
+  const std::uint64_t declarations = channel_.subprogramDeclarationCount();
+
+  channel_.ResetToSetup();
+  EXPECT_EQ(MatrixOf("TURN")(0, 1), 0.0);
+  double offset = -1.0;
+  ASSERT_EQ(channel_.GetTransformationOffset("TURN", 2, offset), Orv::ORV_SUCCESS);
+  EXPECT_EQ(offset, 0.0);
+  std::int32_t mode = 0;
+  EXPECT_NE(channel_.GetParameterMode("SETUP", 0, mode), Orv::ORV_SUCCESS);
+  EXPECT_TRUE(channel_.HasSubprogramDeclaration("SETUP"));
+  EXPECT_FALSE(channel_.HasSubprogramDeclaration("LATER"));
+  // A parse of a call that read the declarations must not be taken again.
+  EXPECT_GT(channel_.subprogramDeclarationCount(), declarations);
+  EXPECT_EQ(channel_.channelSwitchA(), std::nullopt);
+  EXPECT_TRUE(channel_.undeclaredSubprogramQueries().empty());
+  EXPECT_EQ(channel_.GetProgramStore()->GetProgramCount(channel_.GetProgramKey()), 1);
+  EXPECT_TRUE(channel_.programs().HasProgramNamed("setup"));
+  std::fclose(program);
 }
 
 }  // namespace

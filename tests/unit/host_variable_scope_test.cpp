@@ -1,7 +1,8 @@
 // The variable scope as a running subprogram sees it: local frames that hide
 // the caller's locals, parameters bound to the caller's storage, the digest
-// of the declarations a parse depends on; and the change counts by which the
-// interpreter notices that a frame variable was written.
+// of the declarations a parse depends on, the change counts by which the
+// interpreter notices that a frame variable was written; and the variables
+// put back as they were set up, for the next program on the channel.
 #include <gtest/gtest.h>
 
 #include "expressions/element_nodes.h"
@@ -168,6 +169,48 @@ TEST_F(HostVariableScope, AStructuresChangeCountGrowsWithEveryWriteIntoIt) {
   const std::uint64_t beforeCopy = structure->Changes();
   EXPECT_TRUE(structure->AssignFrom(*structure->Copy()));
   EXPECT_GT(structure->Changes(), beforeCopy);
+}
+
+TEST_F(HostVariableScope, ResetToSetupGivesBackTheVariablesAsTheyWereKeptEveryTime) {
+  scope().DeclareScalar("KEPT", Code::Real);
+  Write("KEPT", 2.5);
+  scope().SetScopeSwitchA(true);
+  context_.KeepAsSetup();
+  const std::uint64_t setUp = scope().Signature();
+  const std::int32_t element = 3;
+  for (int run = 0; run < 2; ++run) {
+    Write("KEPT", 7.0);
+    Orv::SmartPointer<Orv::INCArray> parameters;
+    ASSERT_EQ(scope().GetArrayVariable("$R", parameters), Orv::ORV_SUCCESS);
+    parameters->SetElement(1, &element, BasicValue::Real(4.0).get());
+    scope().DeclareScalar("LATER", Code::Int);
+    scope().EnterLocalFrame();
+    scope().DeclareScalar("LOCAL", Code::Int, true);
+    scope().SetScopeSwitchA(false);
+    scope().SetScopeSwitchB(true);
+
+    context_.ResetToSetup();
+    EXPECT_EQ(Read("KEPT"), 2.5) << "run " << run;
+    ASSERT_EQ(scope().GetArrayVariable("$R", parameters), Orv::ORV_SUCCESS);
+    Orv::SmartPointer<Orv::INCObject> value;
+    parameters->GetElement(1, &element, value);
+    double number = -1.0;
+    dynamic_cast<Orv::INCValue&>(*value).GetReal(number);
+    EXPECT_EQ(number, 0.0) << "run " << run;
+    EXPECT_NE(scope().CheckScalarVariable("LATER"), Orv::ORV_SUCCESS);
+    EXPECT_NE(scope().CheckScalarVariable("LOCAL"), Orv::ORV_SUCCESS);
+    EXPECT_EQ(scope().FrameCount(), 1u);
+    EXPECT_EQ(scope().scopeSwitchA(), true);
+    EXPECT_EQ(scope().scopeSwitchB(), std::nullopt);
+    EXPECT_EQ(scope().Signature(), setUp);
+  }
+}
+
+TEST_F(HostVariableScope, ANewContextResetsToItsRParameters) {
+  scope().DeclareScalar("LATER", Code::Int);
+  context_.ResetToSetup();
+  EXPECT_NE(scope().CheckScalarVariable("LATER"), Orv::ORV_SUCCESS);
+  EXPECT_EQ(scope().CheckArrayVariable("$R"), Orv::ORV_SUCCESS);
 }
 
 }  // namespace

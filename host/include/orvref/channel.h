@@ -46,7 +46,7 @@ class Channel final : public Orv::IChannel {
   // Records each name it answers "not declared" for.
   std::int32_t IsSubprogramUndeclared(const Orv::String& name) const override;
   // As IsSubprogramUndeclared, the other way round, and without a record.
-  bool HasSubprogramDeclaration(const Orv::String& name) const { return subprograms_.count(name) != 0; }
+  bool HasSubprogramDeclaration(const Orv::String& name) const { return state_.subprograms.count(name) != 0; }
   // Grows with every declaration and parameter mode: what parses of calls
   // depend on.
   std::uint64_t subprogramDeclarationCount() const { return subprogramDeclarationCount_; }
@@ -56,8 +56,8 @@ class Channel final : public Orv::IChannel {
   Orv::String GetGeometryAxisName1() const override { return GeometryAxisName(0); }
   Orv::String GetGeometryAxisName2() const override { return GeometryAxisName(1); }
   Orv::String GetGeometryAxisName3() const override { return GeometryAxisName(2); }
-  std::int32_t GetRotationSequence() const override { return rotationSequence_; }
-  double GetRadiusTolerance() const override { return radiusTolerance_; }
+  std::int32_t GetRotationSequence() const override { return state_.rotationSequence; }
+  double GetRadiusTolerance() const override { return state_.radiusTolerance; }
 
   // Every transformation operation fails for a name the channel does not
   // know. Offsets exist for the channel's axes only.
@@ -73,23 +73,32 @@ class Channel final : public Orv::IChannel {
   Orv::TResult GetTransformationMatrix(const Orv::String& name, double (&matrix)[4][4]) const override;
   std::int32_t TransformationUsesRadians(const Orv::String& name) const override;
 
-  void SetChannelSwitchA(bool on) override { switchA_ = on; }
-  void SetChannelSwitchB(bool on) override { switchB_ = on; }
+  void SetChannelSwitchA(bool on) override { state_.switchA = on; }
+  void SetChannelSwitchB(bool on) override { state_.switchB = on; }
 
   // Setting the channel up. Transformations keep the offsets of the axes
   // that stay. At most three geometry axes count.
   void SetAxes(std::vector<Orv::String> names);
   void SetGeometryAxes(std::vector<Orv::String> names);
-  void SetRotationSequence(std::int32_t sequence) { rotationSequence_ = sequence; }
-  void SetRadiusTolerance(double tolerance) { radiusTolerance_ = tolerance; }
+  void SetRotationSequence(std::int32_t sequence) { state_.rotationSequence = sequence; }
+  void SetRadiusTolerance(double tolerance) { state_.radiusTolerance = tolerance; }
   // A new transformation with the identity matrix and offsets 0.
   void AddTransformation(const Orv::String& name, bool usesRadians);
   ProgramStore& programs() { return programs_; }
-  const std::vector<Orv::String>& axes() const { return axes_; }
+  const std::vector<Orv::String>& axes() const { return state_.axes; }
+
+  // A host that runs one program after another on the channel starts each
+  // from the channel as it was set up: KeepAsSetup() takes the axes,
+  // transformations, subprogram declarations, switches and programs as they
+  // are now; ResetToSetup() puts them back, dropping the programs added
+  // since, and forgets the undeclared subprograms. The declaration count
+  // grows when the declarations change back.
+  void KeepAsSetup();
+  void ResetToSetup();
 
   // What the plug-in did to the channel.
-  std::optional<bool> channelSwitchA() const { return switchA_; }
-  std::optional<bool> channelSwitchB() const { return switchB_; }
+  std::optional<bool> channelSwitchA() const { return state_.switchA; }
+  std::optional<bool> channelSwitchB() const { return state_.switchB; }
   const std::vector<Orv::String>& undeclaredSubprogramQueries() const { return undeclaredQueries_; }
   void ForgetUndeclaredSubprogramQueries() { undeclaredQueries_.clear(); }
   void SetSubprogramListener(SubprogramListener* listener) { listener_ = listener; }
@@ -107,19 +116,26 @@ class Channel final : public Orv::IChannel {
   Transformation* Find(const Orv::String& name);
   const Transformation* Find(const Orv::String& name) const;
 
+  // Everything that setting up, programs and the plug-in change.
+  struct State {
+    std::vector<Orv::String> axes;
+    std::vector<Orv::String> geometryAxes;
+    std::int32_t rotationSequence = 0;
+    double radiusTolerance = 0.001;
+    std::map<Orv::String, Transformation> transformations;
+    std::map<Orv::String, std::vector<std::int32_t>> subprograms;
+    std::optional<bool> switchA;
+    std::optional<bool> switchB;
+  };
+
   Orv::IExecutionContext& context_;
   ProgramStore programs_;
-  std::vector<Orv::String> axes_;
-  std::vector<Orv::String> geometryAxes_;
-  std::int32_t rotationSequence_ = 0;
-  double radiusTolerance_ = 0.001;
-  std::map<Orv::String, Transformation> transformations_;
-  std::map<Orv::String, std::vector<std::int32_t>> subprograms_;
+  State state_;
+  State setup_;
+  std::size_t setupProgramCount_ = 0;
   std::uint64_t subprogramDeclarationCount_ = 0;
   mutable std::vector<Orv::String> undeclaredQueries_;
   SubprogramListener* listener_ = nullptr;
-  std::optional<bool> switchA_;
-  std::optional<bool> switchB_;
 };
 
 }  // namespace Velkor::OrvReference

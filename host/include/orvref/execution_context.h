@@ -49,6 +49,18 @@ class ExecutionContext final : public Orv::IExecutionContext {
   void SetMethodMapper(Orv::IMethodMapper* mapper) { methodMapper_ = mapper; }
   Orv::IMethodMapper* methodMapper() const { return methodMapper_; }
 
+  // A host that runs one program after another on this context starts each
+  // from the context as it was set up: the channel and its variables (see
+  // Channel and VariableScope); the types registered stay.
+  void KeepAsSetup() {
+    channel_.KeepAsSetup();
+    scope_.KeepAsSetup();
+  }
+  void ResetToSetup() {
+    channel_.ResetToSetup();
+    scope_.ResetToSetup();
+  }
+
   Channel& channel() { return channel_; }
   VariableScope& scope() { return scope_; }
   TypeRegistry& types() { return types_; }

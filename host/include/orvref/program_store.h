@@ -112,6 +112,9 @@ class ProgramStore final : public Orv::IProgramStore {
   // temporary file can be made.
   Orv::SmartPointer<ProgramFile> AddStream(std::FILE* stream, const std::string& name);
   bool HasProgramNamed(const std::string& name) const;
+  // Keeps the first `count` programs only.
+  void KeepFirst(std::size_t count);
+  std::size_t size() const { return programs_.size(); }
 
  private:
   Orv::String key_;

@@ -48,9 +48,9 @@ class VariableScope final : public Orv::IVariableScope {
   // This host knows no other kind of variable.
   Orv::TResult CheckOtherVariable(const Orv::String&) override { return 1; }
 
-  void SetScopeSwitchA(bool on) override { switchA_ = on; }
-  void SetScopeSwitchB(bool on) override { switchB_ = on; }
-  void SetScopeSwitchC(bool on) override { switchC_ = on; }
+  void SetScopeSwitchA(bool on) override { switches_.a = on; }
+  void SetScopeSwitchB(bool on) override { switches_.b = on; }
+  void SetScopeSwitchC(bool on) override { switches_.c = on; }
 
   // Declarations; a name declared again in the same frame is declared anew,
   // whatever it was. A local declaration goes into the innermost local
@@ -89,9 +89,17 @@ class VariableScope final : public Orv::IVariableScope {
   // parse of a block depends on. Equal digests mean equal declarations.
   std::uint64_t Signature() const;
 
-  std::optional<bool> scopeSwitchA() const { return switchA_; }
-  std::optional<bool> scopeSwitchB() const { return switchB_; }
-  std::optional<bool> scopeSwitchC() const { return switchC_; }
+  // A host that runs one program after another on the channel starts each
+  // from the variables as they were set up: KeepAsSetup() takes the channel
+  // variables, with copies of their values, and the switches as they are
+  // now; ResetToSetup() leaves every local frame, drops the variables
+  // declared since and gives the others copies of the values kept.
+  void KeepAsSetup();
+  void ResetToSetup();
+
+  std::optional<bool> scopeSwitchA() const { return switches_.a; }
+  std::optional<bool> scopeSwitchB() const { return switches_.b; }
+  std::optional<bool> scopeSwitchC() const { return switches_.c; }
 
  private:
   struct Frame {
@@ -100,6 +108,14 @@ class VariableScope final : public Orv::IVariableScope {
     std::uint64_t signature = 0;
   };
 
+  struct Switches {
+    std::optional<bool> a;
+    std::optional<bool> b;
+    std::optional<bool> c;
+  };
+
+  // The frame with copies of the values that a program can change.
+  static Frame CopiedFrame(const Frame& frame);
   Orv::TResult Check(const Orv::String& name, Variable::Kind kind) const;
   const Variable* Find(const Orv::String& name, Variable::Kind kind) const;
   Variable* FindLocal(const Orv::String& name, Variable::Kind kind);
@@ -110,9 +126,9 @@ class VariableScope final : public Orv::IVariableScope {
 
   ExecutionContext& context_;
   std::vector<Frame> frames_;
-  std::optional<bool> switchA_;
-  std::optional<bool> switchB_;
-  std::optional<bool> switchC_;
+  Switches switches_;
+  Frame setup_;
+  Switches setupSwitches_;
 };
 
 }  // namespace Velkor::OrvReference
