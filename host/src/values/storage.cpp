@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "exact_type.h"
 #include "values/array_value.h"
 #include "values/basic_value.h"
 #include "values/struct_value.h"
@@ -70,8 +71,10 @@ SmartPointer<Orv::INCObject> StoredCopy(const Orv::INCType& type, Orv::INCObject
 }
 
 SmartPointer<Orv::INCObject> DeepCopy(Orv::INCObject* value) {
-  if (const auto* array = dynamic_cast<const ArrayValue*>(value)) return array->Copy();
-  if (const auto* structure = dynamic_cast<const StructValue*>(value)) return structure->Copy();
+  // The elements of arrays, copied one by one, are nearly always basic.
+  if (value == nullptr || &typeid(*value) == &typeid(BasicValue)) return value;
+  if (const auto* array = AsExactly<ArrayValue>(value)) return array->Copy();
+  if (const auto* structure = AsExactly<StructValue>(value)) return structure->Copy();
   return value;
 }
 
