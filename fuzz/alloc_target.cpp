@@ -1,10 +1,9 @@
 // Fuzz target `alloc`: the input chooses which allocation of the host's
 // shared heap fails. Bytes 0 and 1 give its number k, byte 2 whether the
 // rest is a program (lines, each a block) or one expression. The input runs
-// once as it is, then on a fresh channel with the k-th allocation failing:
-// the parse that meets the failure must report it (a failure with a
-// message) or give exactly what it gave without the failure; the parses
-// after it run on.
+// once as it is, then again with the k-th allocation failing: the parse
+// that meets the failure must report it (a failure with a message) or give
+// exactly what it gave without the failure; the parses after it run on.
 #include <mirel/memory.h>
 
 #include "fuzz_machine.h"

@@ -1,11 +1,12 @@
 // Every allocation failing in turn: for each program (every line a block)
 // and each expression file (`expr TEXT` and `eval TEXT` lines) named on the
 // command line, the 1st, 2nd, 3rd ... allocation of the host's shared heap
-// fails, on a fresh channel each time, until the parses complete without
-// reaching the failure. The parse that meets the failure must report it (a
-// failure with a message) or give exactly what it gives without it; the
-// next block must parse; no crash, no exception out of the plug-in, and no
-// host object left alive. Prints the number of failure points exercised.
+// fails, each time on the channel as it was set up, until the parses
+// complete without reaching the failure. The parse that meets the failure
+// must report it (a failure with a message) or give exactly what it gives
+// without it; the next block must parse; no crash, no exception out of the
+// plug-in, and no host object left alive. Prints the number of failure
+// points exercised.
 #include <mirel/memory.h>
 
 #include <cstdio>

@@ -5,7 +5,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace Velkor::Fuzz;
   FuzzMachine& machine = FuzzMachine::Get();
-  machine.RunOnSharedChannel([&](Channel& channel) {
+  machine.Run([&](Channel& channel) {
     Velkor::Orv::SmartPointer<Velkor::Orv::INCExpression> result;
     machine.ParseExpression(channel, std::string_view(reinterpret_cast<const char*>(data), size), result);
   });

@@ -8,7 +8,6 @@
 
 #include "orvref/live_objects.h"
 #include "orvref/text_forms.h"
-#include "parser/parse_state.h"
 
 extern "C" Velkor::Orv::TResult CreateMachineObjects(Velkor::Orv::IProgramParser**, Velkor::Orv::ICommandMapper**,
                                                      Velkor::Orv::IMethodMapper**);
@@ -55,37 +54,45 @@ FuzzMachine& FuzzMachine::Get() {
   return machine;
 }
 
-FuzzMachine::FuzzMachine() {
+FuzzMachine::FuzzMachine() : programPath_(WriteProgram()) {
   WatchStandardOutput();
-  if (CreateMachineObjects(&parser_, &commands_, &methods_) != Orv::ORV_SUCCESS) Fault("no machine objects");
-  programPath_ = WriteProgram();
+  PrepareChannel();
+  liveAfterSetup_ = OrvReference::LiveObjectCount();
 }
 
 FuzzMachine::~FuzzMachine() {
   ::unlink(programPath_.c_str());
 }
 
-void FuzzMachine::PrepareChannel(Channel& channel) {
-  channel.context.SetMethodMapper(methods_);
-  if (!channel.context.channel().programs().AddFile(programPath_)) Fault("cannot open the channel's program");
+void FuzzMachine::PrepareChannel() {
+  if (!channel_.context.channel().programs().AddFile(programPath_)) Fault("cannot open the channel's program");
   Orv::IControllerState* state = nullptr;
   if (CreateChannelObjects(&state) != Orv::ORV_SUCCESS) Fault("no controller state");
-  const Orv::TResult initialized = state->Initialize(&channel.context.channel());
+  const Orv::TResult initialized = state->Initialize(&channel_.context.channel());
   delete state;
   if (initialized != Orv::ORV_SUCCESS) Fault("the controller state did not initialise the channel");
+  channel_.context.KeepAsSetup();
 }
 
 void FuzzMachine::BeginInput() {
-  liveBefore_ = OrvReference::LiveObjectCount();
+  if (CreateMachineObjects(&parser_, &commands_, &methods_) != Orv::ORV_SUCCESS) Fault("no machine objects");
+  channel_.context.SetMethodMapper(methods_);
 }
 
 void FuzzMachine::EndInput() {
-  OrvTessan::ParseState& state = OrvTessan::ParseState::Global();
-  state.macros.clear();
-  state.host = {};
+  channel_.context.SetMethodMapper(nullptr);
+  delete parser_;
+  delete commands_;
+  delete methods_;
+  parser_ = nullptr;
+  commands_ = nullptr;
+  methods_ = nullptr;
+  channel_.recorder.BeginBlock();
+  channel_.context.ResetToSetup();
   const std::int64_t live = OrvReference::LiveObjectCount();
-  if (live != liveBefore_) {
-    Fault("host objects alive after the input: " + std::to_string(live) + ", before: " + std::to_string(liveBefore_));
+  if (live != liveAfterSetup_) {
+    Fault("host objects alive after the input: " + std::to_string(live) +
+          ", after setting up: " + std::to_string(liveAfterSetup_));
   }
   if (StandardOutputWritten()) Fault("the plug-in wrote to standard output");
 }

@@ -1,13 +1,14 @@
 // What every fuzz target drives: the plug-in's objects made through its two
-// exports, and a fresh reference-host channel for each input. After each
-// input the host objects alive must be as many as before it and nothing may
-// have been written to standard output; otherwise the target aborts, so that
-// the fuzzer keeps the input.
+// exports, and one reference-host channel that serves every input. Each
+// input gets machine objects of its own (a new program parser forgets the
+// macros of the last input) and finds the channel as it was set up. After
+// each input the host objects alive must be as many as before it and nothing
+// may have been written to standard output; otherwise the target aborts, so
+// that the fuzzer keeps the input.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,7 +22,7 @@
 
 namespace Velkor::Fuzz {
 
-// The host side of one input: a channel prepared by the plug-in's
+// The host side of the inputs: a channel prepared by the plug-in's
 // controller state, holding one program with subprograms, and a parse
 // context that records the blocks' items.
 struct Channel {
@@ -46,28 +47,12 @@ class FuzzMachine {
   Orv::ICommandMapper& commands() { return *commands_; }
   Orv::IMethodMapper& methods() { return *methods_; }
 
-  // Runs one input against a fresh channel, then checks what it left.
+  // Runs one input on the channel, then checks what it left and puts the
+  // channel back as it was set up.
   template <class Input>
   void Run(Input input) {
     BeginInput();
-    {
-      Channel channel;
-      PrepareChannel(channel);
-      input(channel);
-    }
-    EndInput();
-  }
-
-  // Runs one input that changes no channel (a bare expression is only
-  // parsed) against a channel kept for such inputs, then checks what it left.
-  template <class Input>
-  void RunOnSharedChannel(Input input) {
-    if (!shared_) {
-      shared_ = std::make_unique<Channel>();
-      PrepareChannel(*shared_);
-    }
-    BeginInput();
-    input(*shared_);
+    input(channel_);
     EndInput();
   }
 
@@ -80,23 +65,24 @@ class FuzzMachine {
  private:
   FuzzMachine();
   ~FuzzMachine();
-  void PrepareChannel(Channel& channel);
+  void PrepareChannel();
+  // Makes the input's machine objects.
   void BeginInput();
-  // Forgets the macros and the host objects the parser kept of the channel,
-  // then checks the live count and standard output.
+  // Lets go of the machine objects and of the last block's items, puts the
+  // channel back, then checks the live count and standard output.
   void EndInput();
 
   Orv::IProgramParser* parser_ = nullptr;
   Orv::ICommandMapper* commands_ = nullptr;
   Orv::IMethodMapper* methods_ = nullptr;
-  std::int64_t liveBefore_ = 0;
-  std::unique_ptr<Channel> shared_;
   std::string programPath_;
+  Channel channel_;
+  std::int64_t liveAfterSetup_ = 0;
 };
 
 // The lines of an input: split at LF, a CR before it dropped; at most
 // `limit` lines.
-std::vector<std::string_view> LinesOf(const std::uint8_t* data, std::size_t size, std::size_t limit = 256);
+std::vector<std::string_view> LinesOf(const std::uint8_t* data, std::size_t size, std::size_t limit = 64);
 
 // Stops the process with `what` on standard error: a fault the fuzzer keeps.
 [[noreturn]] void Fault(const std::string& what);
