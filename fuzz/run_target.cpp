@@ -9,6 +9,7 @@
 
 #include "fuzz_machine.h"
 #include "orvref/interpreter.h"
+#include "orvref/program_store.h"
 #include "orvref/text_forms.h"
 
 namespace Velkor::Fuzz {
@@ -68,22 +69,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace Velkor::Fuzz;
   FuzzMachine& machine = FuzzMachine::Get();
   machine.Run([&](Channel& channel) {
-    // Each program is read from a stream, which the store copies as it reads.
+    // Each program is read from a stream, which the store copies as it reads;
+    // the first of them runs.
+    OrvReference::ProgramStore& programs = channel.context.channel().programs();
+    const auto first = static_cast<std::int32_t>(programs.size());
     std::vector<std::unique_ptr<std::FILE, ClosedFile>> streams;
     for (const std::string_view line : LinesOf(data, size)) {
       if (streams.empty() || line.starts_with("%_N_")) {
         streams.emplace_back(std::tmpfile());
         if (!streams.back()) Fault("no temporary file");
-        channel.context.channel().programs().AddStream(streams.back().get(),
-                                                       "program" + std::to_string(streams.size()));
+        programs.AddStream(streams.back().get(), "program" + std::to_string(streams.size()));
       }
       std::fwrite(line.data(), 1, line.size(), streams.back().get());
       std::fputc('\n', streams.back().get());
     }
+    if (streams.empty()) return;
     for (const auto& stream : streams) std::rewind(stream.get());
     EventText events;
     OrvReference::Interpreter interpreter(channel.context, machine.parser(), machine.commands(), events);
-    interpreter.Run(0, {kMostBlocks});
+    interpreter.Run(first, {kMostBlocks});
   });
   return 0;
 }
