@@ -11,8 +11,13 @@ using Object = SmartPointer<Orv::INCObject>;
 
 const char* const kMemberNames[] = {"TR",   "RT",        "SC",         "MI",      "FI",     "Offsets",
                                     "Name", "nStartPos", "szProgPath", "CenterX", "CenterY"};
-const std::int32_t kBasicTypes[] = {Orv::BasicType::Bool, Orv::BasicType::Char, Orv::BasicType::Int,
-                                    Orv::BasicType::Real, Orv::BasicType::String};
+const std::int32_t kBasicTypes[] = {Orv::BasicType::Bool,  Orv::BasicType::Char,   Orv::BasicType::Int,
+                                    Orv::BasicType::Real,  Orv::BasicType::String, Orv::BasicType::Real3,
+                                    Orv::BasicType::Object};
+// Names the commands and methods look up: variables (declared when picked),
+// axes, frame components, transformations and subprograms of the channel.
+const char* const kKnownNames[] = {"FUZZ_FRAME", "FUZZ_FRAMES", "X",  "Y",    "Z",    "A",     "TR", "RT",
+                                   "SC",         "MI",          "FI", "BASE", "FUZZ", "OTHER", "$R"};
 
 }  // namespace
 
@@ -52,13 +57,47 @@ Object ArgumentMaker::Structure(const char* typeName) {
   return value;
 }
 
+SmartPointer<Orv::INCType> ArgumentMaker::ElementType() {
+  const std::uint8_t choice = Byte() % 4;
+  SmartPointer<Orv::INCType> type;
+  if (choice == 1 || choice == 2) {
+    channel_.context.GetTypeRegistry()->FindType(choice == 1 ? "FRAME" : "AXIS", type);
+  } else if (choice == 3) {
+    const std::int32_t size = 2;
+    SmartPointer<Orv::INCArrayType> arrayType;
+    channel_.context.GetArrayTypeFactory()->CreateArrayType(BasicType().get(), 1, &size, false, true, arrayType);
+    type = arrayType;
+  }
+  if (!type) type = BasicType();
+  return type;
+}
+
 Object ArgumentMaker::Array() {
   std::int32_t sizes[2] = {Byte() % 6, Byte() % 4 + 1};
   const std::int32_t dimensions = Byte() % 2 + 1;
   SmartPointer<Orv::INCArrayType> type;
-  channel_.context.GetArrayTypeFactory()->CreateArrayType(BasicType().get(), dimensions, sizes, false, true, type);
+  channel_.context.GetArrayTypeFactory()->CreateArrayType(ElementType().get(), dimensions, sizes, false, true, type);
   Object value;
   if (type) type->CreateValue(value);
+  return value;
+}
+
+Object ArgumentMaker::KnownName() {
+  const char* name = kKnownNames[Byte() % std::size(kKnownNames)];
+  SmartPointer<Orv::INCType> frame;
+  channel_.context.GetTypeRegistry()->FindType("FRAME", frame);
+  if (auto* frameType = dynamic_cast<Orv::INCStructType*>(frame.get())) {
+    OrvReference::VariableScope& scope = channel_.context.scope();
+    if (std::strcmp(name, "FUZZ_FRAME") == 0) scope.DeclareStruct(name, frameType);
+    if (std::strcmp(name, "FUZZ_FRAMES") == 0) {
+      const std::int32_t sizes[2] = {3, 2};
+      SmartPointer<Orv::INCArrayType> frames;
+      channel_.context.GetArrayTypeFactory()->CreateArrayType(frameType, Byte() % 2 + 1, sizes, false, true, frames);
+      if (frames) scope.DeclareArray(name, frames.get());
+    }
+  }
+  SmartPointer<Orv::INCValue> value;
+  channel_.context.GetValueFactory()->CreateStringValue(name, value);
   return value;
 }
 
@@ -80,7 +119,7 @@ Object ArgumentMaker::MadeUpStructure() {
 Object ArgumentMaker::Next() {
   Orv::IValueFactory& values = *channel_.context.GetValueFactory();
   SmartPointer<Orv::INCValue> value;
-  switch (Byte() % 11) {
+  switch (Byte() % 12) {
     case 0:
       return nullptr;
     case 1:
@@ -125,8 +164,10 @@ Object ArgumentMaker::Next() {
     }
     case 9:
       return Array();
-    default:
+    case 10:
       return MadeUpStructure();
+    default:
+      return KnownName();
   }
 }
 

@@ -1,8 +1,9 @@
 // Arguments of a controller command or method made from fuzz input: each
 // starts with a byte that chooses its kind (omitted, INT, REAL, BOOL,
 // STRING, a matrix, a FRAME, an AXIS, a frame variable of the channel, an
-// array, a structure of members the controller looks for), then the bytes
-// that kind needs.
+// array of basic values, frames, axes or arrays, a name the channel knows,
+// a structure of members the controller looks for), then the bytes that
+// kind needs.
 #pragma once
 
 #include <cstddef>
@@ -30,7 +31,9 @@ class ArgumentMaker {
   template <class T>
   T Raw();
   Orv::SmartPointer<Orv::INCObject> Structure(const char* typeName);
+  Orv::SmartPointer<Orv::INCType> ElementType();
   Orv::SmartPointer<Orv::INCObject> Array();
+  Orv::SmartPointer<Orv::INCObject> KnownName();
   Orv::SmartPointer<Orv::INCObject> MadeUpStructure();
   Orv::SmartPointer<Orv::INCBasicType> BasicType();
 
