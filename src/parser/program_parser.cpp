@@ -61,8 +61,15 @@ void TakeText(ScanState& scan, const Orv::String& text) {
   scan.labelAllowed = false;
 }
 
-// Takes the text and runs the pre-scan over it, which leaves the
-// macro-expanded text in the scan state.
+// Makes the expanded text the input of the main pass.
+void StartMainPass(ScanState& scan) {
+  scan.SetInput(scan.expandedText);
+  scan.expandedText.clear();
+  scan.definition = false;
+}
+
+// Takes the text and runs the pre-scan over it; the macro-expanded text it
+// leaves becomes the current text, the input of the main pass.
 void Prescan(ParseState& state, Scanner& scanner, const Orv::String& text) {
   ScanState& scan = state.scan;
   TakeText(scan, text);
@@ -75,13 +82,7 @@ void Prescan(ParseState& state, Scanner& scanner, const Orv::String& text) {
     throw;
   }
   scan.prescan = false;
-}
-
-// Makes the expanded text the input of the main pass.
-void StartMainPass(ScanState& scan) {
-  scan.SetInput(scan.expandedText);
-  scan.expandedText.clear();
-  scan.definition = false;
+  StartMainPass(scan);
 }
 
 // Looks `name` up in the registry; keeps the cached type when the registry
@@ -132,7 +133,7 @@ Orv::TResult RunBlockDriver(ParseState& state, Orv::IParseContext* context, std:
                             Orv::String* message) {
   ScanState& scan = state.scan;
   scan.readPosition = 0;
-  if (scan.expandedText.size() >= kMaximumTextLength) {
+  if (scan.currentText.size() >= kMaximumTextLength) {
     WriteMessage(kLineTooLong, messageKind, message);
     return kFailure;
   }
@@ -158,7 +159,6 @@ Orv::TResult RunBlockDriver(ParseState& state, Orv::IParseContext* context, std:
     return kFailure;
   }
 
-  StartMainPass(scan);
   scan.programName = false;
   ParseSession session{state, state.programScanner, context, {}};
   const int outcome = ncparse_line(session).yystatus;
@@ -196,7 +196,6 @@ Orv::TResult RunExpressionDriver(ParseState& state, Orv::IExecutionContext* cont
     return kFailure;
   }
 
-  StartMainPass(scan);
   state.expressionResult.reset();
   ParseSession session{state, state.expressionScanner, nullptr, {}};
   const int outcome = ncparse_exprInput(session).yystatus;
@@ -278,10 +277,10 @@ Orv::TResult ProgramParser::ParseBlock(const Orv::String& block, Orv::IParseCont
   ParseState& state = ParseState::Global();
   return GuardedParse(state, block, messageKind, message, [&] {
     if (state.macros.empty()) {
-      // The pre-scan would copy the block as it is; of the flags it leaves
-      // behind, the block driver resets every one.
+      // The pre-scan would copy the block as it is: the block taken is the
+      // main pass's text. Of the flags the pre-scan leaves behind, the block
+      // driver resets every one.
       TakeText(state.scan, block);
-      state.scan.expandedText.assign(state.scan.currentText.data(), state.scan.currentText.size());
     } else {
       Prescan(state, state.programScanner, block);
     }
@@ -302,7 +301,7 @@ Orv::TResult ProgramParser::ParseExpression(const Orv::String& text, Orv::IExecu
       return kFailure;
     }
     Prescan(state, state.expressionScanner, text);
-    if (state.scan.expandedText.size() >= kMaximumTextLength) {
+    if (state.scan.currentText.size() >= kMaximumTextLength) {
       WriteMessage(kLineTooLong, messageKind, message);
       return kFailure;
     }
