@@ -8,7 +8,7 @@ using Orv::SmartPointer;
 
 void RegisterNamedArguments(Orv::ArgumentExpressionList& list, std::initializer_list<NamedArgument> arguments) {
   for (const NamedArgument& argument : arguments) {
-    list.RegisterMapArgument(HostText(argument.name), argument.expression.get());
+    list.RegisterMapArgument(argument.name, argument.expression.get());
   }
 }
 

@@ -16,7 +16,7 @@ namespace Velkor::OrvTessan {
 // One named (map) argument of a command; an empty expression is registered
 // as an absent argument. Lives only as long as the call it is handed to.
 struct NamedArgument {
-  std::string_view name;
+  const Orv::String& name;
   const ExpressionRef& expression;
 };
 

@@ -17,6 +17,10 @@ namespace {
 
 constexpr std::int32_t kGWordFlag = 1;
 constexpr std::int32_t kMWordFlag = 0;
+// The names of an address word's two arguments, made once: every word of a
+// program has them.
+const Orv::String kValueName = "Value";
+const Orv::String kFlagName = "Flag";
 
 // The value in the type its address expects; false when that takes a
 // conversion the host cannot build.
@@ -35,7 +39,7 @@ bool AppendAddressWord(ParseSession& session, std::string_view name, const Addre
                        const ExpressionRef& modifier) {
   ExpressionRef converted;
   if (!ValueForAddress(session, address, value, converted)) return Refuse(session);
-  AppendCommand(session, name, NamedArguments({{"Value", converted}, {"Flag", modifier}}).get(), address.flag);
+  AppendCommand(session, name, NamedArguments({{kValueName, converted}, {kFlagName, modifier}}).get(), address.flag);
   return true;
 }
 
