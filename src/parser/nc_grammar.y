@@ -27,6 +27,10 @@
 
 %code requires {
 #include "parser/parse_session.h"
+// bison renames yynerrs, the member of ncparse_line_t and ncparse_exprInput_t
+// too, but only in the parser's own source: the member keeps its name there
+// as everywhere else, so that the result types are the same in every source.
+#undef yynerrs
 }
 
 %code provides {
