@@ -104,6 +104,9 @@ struct ParseState {
   TypeKinds typeKinds;
   Scanner programScanner;
   Scanner expressionScanner;
+  // Blocks of plain words are read without the grammar (plain_block.h);
+  // tests turn this off to hold the two readings side by side.
+  bool readPlainBlocks = true;
 
   static ParseState& Global();
 };

@@ -7,6 +7,7 @@
 #include "orv/string_util.h"
 #include "parser/nc_grammar.h"
 #include "parser/parse_session.h"
+#include "parser/plain_block.h"
 #include "plugin/messages.h"
 #include "plugin/results.h"
 
@@ -129,6 +130,16 @@ Orv::TResult ReportRefusal(ParseSession& session, std::int32_t* messageKind, Orv
   return kFailure;
 }
 
+// Reads a plain-word block directly where that is allowed, any other block
+// through the grammar; 0 when the block is accepted.
+int ParseLine(ParseSession& session, bool plainReadingAllowed) {
+  if (plainReadingAllowed) {
+    const PlainBlockReading plain = ReadPlainBlock(session);
+    if (plain != PlainBlockReading::kNotPlain) return plain == PlainBlockReading::kAccepted ? 0 : 1;
+  }
+  return ncparse_line(session).yystatus;
+}
+
 Orv::TResult RunBlockDriver(ParseState& state, Orv::IParseContext* context, std::int32_t* messageKind,
                             Orv::String* message) {
   ScanState& scan = state.scan;
@@ -161,7 +172,8 @@ Orv::TResult RunBlockDriver(ParseState& state, Orv::IParseContext* context, std:
 
   scan.programName = false;
   ParseSession session{state, state.programScanner, context, {}};
-  const int outcome = ncparse_line(session).yystatus;
+  // The direct reading keeps to texts no pre-scan expanded.
+  const int outcome = ParseLine(session, state.readPlainBlocks && state.macros.empty());
   state.arena.Clear();
   // The block's statement state is of no use to the next block; let go of
   // its host objects now rather than when the next block starts.
