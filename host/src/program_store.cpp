@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <limits>
 
 #include "programs/line_reader.h"
@@ -119,6 +120,13 @@ Orv::SmartPointer<ProgramFile> ProgramStore::AddStream(std::FILE* stream, const 
   std::unique_ptr<ProgramBytes> bytes = ProgramBytes::SpoolStream(::fileno(stream));
   if (!bytes) return nullptr;
   programs_.emplace_back(new ProgramFile(name, std::move(bytes), limits_));
+  return programs_.back();
+}
+
+Orv::SmartPointer<ProgramFile> ProgramStore::AddText(std::string text, const std::string& name) {
+  ReadLimits limits = limits_;
+  limits.bufferSize = std::min(limits.bufferSize, std::max<std::size_t>(text.size(), 1));
+  programs_.emplace_back(new ProgramFile(name, ProgramBytes::HoldText(std::move(text)), limits));
   return programs_.back();
 }
 

@@ -190,6 +190,37 @@ TEST_F(HostProgramStore, ServesAnyLineAfterAJump) {
   EXPECT_EQ(program->ReadLine(200, line), ProgramFile::Read::kEnd);
 }
 
+// A program given as a text reads as the same bytes in a file do, whether
+// the text is shorter or longer than the buffer: line endings, the mark,
+// NUL, an over-long line, jumps back.
+TEST_F(HostProgramStore, ReadsAHeldTextAsTheSameBytesInAFile) {
+  const std::string texts[] = {"",
+                               "\n",
+                               kText,
+                               "a\r\nb\rc\n\r\n\rd e\r\r\nf\r",
+                               "\xEF\xBB\xBFG1\n\xEF\xBB\xBFG2",
+                               std::string("G1\0X10\n", 7),
+                               "12345678\n123456789\r\nshort"};
+  for (const std::size_t bufferSize : {1, 4, 64 * 1024}) {
+    ProgramStore store("KEY", {bufferSize, 8, 2});
+    for (const std::string& text : texts) {
+      const auto inFile = store.AddFile(WriteFile(text));
+      const auto held = store.AddText(text, "held");
+      ASSERT_TRUE(inFile && held);
+      Orv::String fromText;
+      Orv::String fromFile;
+      for (const std::int32_t index : {0, 1, 2, 3, 4, 2, 0, 1}) {
+        EXPECT_EQ(held->ReadLine(index, fromText), inFile->ReadLine(index, fromFile)) << index;
+        EXPECT_EQ(fromText, fromFile) << "line " << index << " of buffer " << bufferSize;
+      }
+      EXPECT_EQ(held->GetLineCount(), inFile->GetLineCount());
+    }
+    EXPECT_TRUE(store.HasProgramNamed("held"));
+  }
+  ProgramStore store("KEY");
+  ExpectLines(*store.AddText(kText, "held"));
+}
+
 TEST_F(HostProgramStore, ReportsAProgramThatCannotBeRead) {
   ProgramStore store("KEY");
   const auto program = store.AddFile(std::filesystem::temp_directory_path().string());

@@ -1,7 +1,7 @@
 // Reference host: the program store of a channel. Programs are files read on
-// demand; no program's text is kept in memory. A program read from a stream
-// (standard input, a pipe) is copied, as it is read, into an anonymous
-// temporary file from which it is served again.
+// demand; no program's text is kept in memory, unless it was given as a text.
+// A program read from a stream (standard input, a pipe) is copied, as it is
+// read, into an anonymous temporary file from which it is served again.
 //
 // How to read a program:
 // - Lines end at LF, CR LF or a lone CR; a UTF-8 byte-order mark at the start
@@ -111,6 +111,10 @@ class ProgramStore final : public Orv::IProgramStore {
   // (nothing may have been read from it through stdio); null when no
   // temporary file can be made.
   Orv::SmartPointer<ProgramFile> AddStream(std::FILE* stream, const std::string& name);
+  // The program `text`, named `name`, held in memory and read as a file is,
+  // through a buffer no larger than the text: for a host that makes many
+  // short programs, with no file of its own.
+  Orv::SmartPointer<ProgramFile> AddText(std::string text, const std::string& name);
   bool HasProgramNamed(const std::string& name) const;
   // Keeps the first `count` programs only.
   void KeepFirst(std::size_t count);

@@ -10,6 +10,7 @@ namespace Velkor::OrvReference {
 namespace {
 
 constexpr int kNoStream = -1;
+constexpr int kNoFile = -1;
 
 // read and pread, tried again when a signal interrupts them.
 template <class Call>
@@ -44,13 +45,19 @@ std::unique_ptr<ProgramBytes> ProgramBytes::SpoolStream(int stream) {
   return std::unique_ptr<ProgramBytes>(new ProgramBytes(::fileno(spool), spool, stream, false));
 }
 
+std::unique_ptr<ProgramBytes> ProgramBytes::HoldText(std::string text) {
+  std::unique_ptr<ProgramBytes> bytes(new ProgramBytes(kNoFile, nullptr, kNoStream, false));
+  bytes->text_ = std::move(text);
+  return bytes;
+}
+
 ProgramBytes::ProgramBytes(int file, std::FILE* spool, int stream, bool ownsStream)
     : file_(file), spool_(spool), stream_(stream), ownsStream_(ownsStream) {}
 
 ProgramBytes::~ProgramBytes() {
   if (spool_ != nullptr) {
     std::fclose(spool_);
-  } else {
+  } else if (file_ != kNoFile) {
     ::close(file_);
   }
   if (ownsStream_) ::close(stream_);
@@ -74,6 +81,10 @@ std::int64_t ProgramBytes::SpoolNext(char* buffer, std::size_t size) {
 
 // Reading a stream in order reads each piece once, straight into `buffer`.
 std::int64_t ProgramBytes::ReadAt(std::uint64_t offset, char* buffer, std::size_t size) {
+  if (file_ == kNoFile) {
+    if (offset >= text_.size()) return 0;
+    return static_cast<std::int64_t>(text_.copy(buffer, size, static_cast<std::size_t>(offset)));
+  }
   while (stream_ != kNoStream && offset >= spooled_) {
     const std::int64_t count = SpoolNext(buffer, size);
     if (count <= 0) return count;

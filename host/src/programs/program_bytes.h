@@ -1,6 +1,7 @@
 // Reference host: the bytes of one program. A file is read where it is asked;
 // a stream (standard input, a pipe) is copied into an anonymous temporary
-// file as it is read, so that what was read can be read again.
+// file as it is read, so that what was read can be read again; a text given
+// whole is held in memory.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +19,8 @@ class ProgramBytes {
   // The program read from the descriptor `stream`, which stays the caller's;
   // null when no temporary file can be made.
   static std::unique_ptr<ProgramBytes> SpoolStream(int stream);
+  // The program `text`, held.
+  static std::unique_ptr<ProgramBytes> HoldText(std::string text);
 
   ~ProgramBytes();
   ProgramBytes(const ProgramBytes&) = delete;
@@ -35,12 +38,13 @@ class ProgramBytes {
   // kept for later calls).
   std::int64_t SpoolNext(char* buffer, std::size_t size);
 
-  int file_;
+  int file_;          // none while the text is held
   std::FILE* spool_;  // owns `file_` when spooling
   int stream_;
   bool ownsStream_;
   std::uint64_t spooled_ = 0;
   std::int64_t streamEnd_ = 1;  // 0 or -1 once the stream has ended
+  std::string text_;
 };
 
 }  // namespace Velkor::OrvReference
