@@ -14,6 +14,7 @@ namespace {
 using Memory::CppMemory;
 
 struct Program {
+  std::string_view text;
   std::vector<std::string_view> lines;
   bool blocks = true;
 };
@@ -25,7 +26,7 @@ std::vector<Parsed> ParseAll(FuzzMachine& machine, const Program& program, std::
                              std::size_t& reachedAt) {
   std::vector<Parsed> outcomes;
   reachedAt = program.lines.size();
-  machine.Run([&](Channel& channel) {
+  machine.Run(program.text, [&](Channel& channel) {
     CppMemory::FailAllocationAfter(failing);
     for (std::size_t line = 0; line < program.lines.size(); ++line) {
       Orv::SmartPointer<Orv::INCExpression> result;
@@ -59,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace Velkor::Fuzz;
   if (size < 3) return 0;
   const std::size_t failing = 1 + (data[0] | data[1] << 8);
-  Program program{LinesOf(data + 3, size - 3, 64), data[2] % 2 == 0};
+  Program program{TextOf(data + 3, size - 3), LinesOf(data + 3, size - 3, 64), data[2] % 2 == 0};
   if (!program.blocks && program.lines.size() > 1) program.lines.resize(1);
   FuzzMachine& machine = FuzzMachine::Get();
   std::size_t reachedAt = 0;

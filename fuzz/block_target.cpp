@@ -35,7 +35,7 @@ void CompareWithTheGrammar(Fuzz::FuzzMachine& machine, Fuzz::Channel& channel, s
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace Velkor::Fuzz;
   FuzzMachine& machine = FuzzMachine::Get();
-  machine.Run([&](Channel& channel) {
+  machine.Run(TextOf(data, size), [&](Channel& channel) {
     for (const std::string_view line : LinesOf(data, size)) {
       const bool direct = ReadDirectly(line);
       const Parsed parsed = machine.ParseBlock(channel, line);

@@ -104,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace Velkor::Fuzz;
   if (size == 0) return 0;
   FuzzMachine& machine = FuzzMachine::Get();
-  machine.Run([&](Channel& channel) {
+  machine.Run(TextOf(data, size), [&](Channel& channel) {
     if (data[0] % 2 == 0) {
       RunProgram(machine, channel, data + 1, size - 1);
     } else {

@@ -55,7 +55,7 @@ Parsed ParseLine(FuzzMachine& machine, Channel& channel, const Program& program,
 bool RunFailing(FuzzMachine& machine, const Program& program, const std::vector<Parsed>& expected, std::size_t failing,
                 const std::string& path) {
   bool reached = false;
-  machine.Run([&](Channel& channel) {
+  machine.Run(program.text, [&](Channel& channel) {
     CppMemory::FailAllocationAfter(failing);
     for (std::size_t line = 0; line < program.lines.size() && !reached; ++line) {
       const Parsed parsed = ParseLine(machine, channel, program, line);
@@ -78,7 +78,7 @@ bool RunFailing(FuzzMachine& machine, const Program& program, const std::vector<
 std::size_t FailEachAllocation(FuzzMachine& machine, const std::string& path) {
   const Program program = Load(path);
   std::vector<Parsed> expected;
-  machine.Run([&](Channel& channel) {
+  machine.Run(program.text, [&](Channel& channel) {
     for (std::size_t line = 0; line < program.lines.size(); ++line) {
       expected.push_back(ParseLine(machine, channel, program, line));
     }

@@ -5,9 +5,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace Velkor::Fuzz;
   FuzzMachine& machine = FuzzMachine::Get();
-  machine.Run([&](Channel& channel) {
+  machine.Run(TextOf(data, size), [&](Channel& channel) {
     Velkor::Orv::SmartPointer<Velkor::Orv::INCExpression> result;
-    machine.ParseExpression(channel, std::string_view(reinterpret_cast<const char*>(data), size), result);
+    machine.ParseExpression(channel, TextOf(data, size), result);
   });
   return 0;
 }

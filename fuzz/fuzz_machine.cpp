@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -26,16 +27,6 @@ void WatchStandardOutput() {
 // The program every channel holds, for the subprogram lookups.
 constexpr std::string_view kProgram = "N10 G1 X10\n  %_n_FUZZ_SPF\nPROC FUZZ(REAL A)\nM17\n%_N_OTHER_SPF\n";
 
-std::string WriteProgram() {
-  char path[] = "/tmp/tessan_fuzz_program_XXXXXX";
-  const int file = ::mkstemp(path);
-  if (file < 0 || ::write(file, kProgram.data(), kProgram.size()) != static_cast<ssize_t>(kProgram.size())) {
-    Fault("cannot write the channel's program");
-  }
-  ::close(file);
-  return path;
-}
-
 bool StandardOutputWritten() {
   std::fflush(stdout);
   struct stat status {};
@@ -54,18 +45,19 @@ FuzzMachine& FuzzMachine::Get() {
   return machine;
 }
 
-FuzzMachine::FuzzMachine() : programPath_(WriteProgram()) {
+FuzzMachine::FuzzMachine() {
   WatchStandardOutput();
   PrepareChannel();
   liveAfterSetup_ = OrvReference::LiveObjectCount();
+  MakeMachineObjects();
 }
 
 FuzzMachine::~FuzzMachine() {
-  ::unlink(programPath_.c_str());
+  DeleteMachineObjects();
 }
 
 void FuzzMachine::PrepareChannel() {
-  if (!channel_.context.channel().programs().AddFile(programPath_)) Fault("cannot open the channel's program");
+  channel_.context.channel().programs().AddText(std::string(kProgram), "fuzz_program");
   Orv::IControllerState* state = nullptr;
   if (CreateChannelObjects(&state) != Orv::ORV_SUCCESS) Fault("no controller state");
   const Orv::TResult initialized = state->Initialize(&channel_.context.channel());
@@ -74,12 +66,12 @@ void FuzzMachine::PrepareChannel() {
   channel_.context.KeepAsSetup();
 }
 
-void FuzzMachine::BeginInput() {
+void FuzzMachine::MakeMachineObjects() {
   if (CreateMachineObjects(&parser_, &commands_, &methods_) != Orv::ORV_SUCCESS) Fault("no machine objects");
   channel_.context.SetMethodMapper(methods_);
 }
 
-void FuzzMachine::EndInput() {
+void FuzzMachine::DeleteMachineObjects() {
   channel_.context.SetMethodMapper(nullptr);
   delete parser_;
   delete commands_;
@@ -87,8 +79,15 @@ void FuzzMachine::EndInput() {
   parser_ = nullptr;
   commands_ = nullptr;
   methods_ = nullptr;
+}
+
+void FuzzMachine::EndInput(std::string_view bytes) {
   channel_.recorder.BeginBlock();
   channel_.context.ResetToSetup();
+  if (MayDefineMacro(bytes)) {
+    DeleteMachineObjects();
+    MakeMachineObjects();
+  }
   const std::int64_t live = OrvReference::LiveObjectCount();
   if (live != liveAfterSetup_) {
     Fault("host objects alive after the input: " + std::to_string(live) +
@@ -115,9 +114,16 @@ Parsed FuzzMachine::ParseExpression(Channel& channel, std::string_view text,
   return parsed;
 }
 
+bool MayDefineMacro(std::string_view bytes) {
+  constexpr std::string_view kWord = "DEFINE";
+  const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+  return std::search(bytes.begin(), bytes.end(), kWord.begin(), kWord.end(),
+                     [&](char byte, char letter) { return upper(byte) == letter; }) != bytes.end();
+}
+
 std::vector<std::string_view> LinesOf(const std::uint8_t* data, std::size_t size, std::size_t limit) {
   std::vector<std::string_view> lines;
-  std::string_view rest(reinterpret_cast<const char*>(data), size);
+  std::string_view rest = TextOf(data, size);
   while (!rest.empty() && lines.size() < limit) {
     const std::size_t end = std::min(rest.find('\n'), rest.size());
     std::string_view line = rest.substr(0, end);

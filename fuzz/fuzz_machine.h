@@ -1,10 +1,13 @@
 // What every fuzz target drives: the plug-in's objects made through its two
 // exports, and one reference-host channel that serves every input. Each
-// input gets machine objects of its own (a new program parser forgets the
-// macros of the last input) and finds the channel as it was set up. After
-// each input the host objects alive must be as many as before it and nothing
-// may have been written to standard output; otherwise the target aborts, so
-// that the fuzzer keeps the input.
+// input finds the channel as it was set up and machine objects that know
+// nothing of the inputs before it: the mappers keep no state between calls,
+// and the parser's only memory of its inputs is the macros they define, so
+// the machine objects are made anew only after an input that may define one
+// (a new program parser forgets them). After each input the host objects
+// alive must be as many as before it and nothing may have been written to
+// standard output; otherwise the target aborts, so that the fuzzer keeps the
+// input.
 #pragma once
 
 #include <cstddef>
@@ -47,13 +50,13 @@ class FuzzMachine {
   Orv::ICommandMapper& commands() { return *commands_; }
   Orv::IMethodMapper& methods() { return *methods_; }
 
-  // Runs one input on the channel, then checks what it left and puts the
-  // channel back as it was set up.
+  // Runs `input` on the channel, then checks what it left and puts the
+  // channel back as it was set up; `bytes` are the input's, read for a
+  // definition of a macro.
   template <class Input>
-  void Run(Input input) {
-    BeginInput();
+  void Run(std::string_view bytes, Input input) {
     input(channel_);
-    EndInput();
+    EndInput(bytes);
   }
 
   // Parses a block, its trace rendered; `context`, when given, receives
@@ -66,19 +69,27 @@ class FuzzMachine {
   FuzzMachine();
   ~FuzzMachine();
   void PrepareChannel();
-  // Makes the input's machine objects.
-  void BeginInput();
-  // Lets go of the machine objects and of the last block's items, puts the
-  // channel back, then checks the live count and standard output.
-  void EndInput();
+  void MakeMachineObjects();
+  void DeleteMachineObjects();
+  // Lets go of the last block's items, puts the channel back and makes the
+  // machine objects anew if `bytes` may define a macro, then checks the
+  // live count and standard output.
+  void EndInput(std::string_view bytes);
 
   Orv::IProgramParser* parser_ = nullptr;
   Orv::ICommandMapper* commands_ = nullptr;
   Orv::IMethodMapper* methods_ = nullptr;
-  std::string programPath_;
   Channel channel_;
   std::int64_t liveAfterSetup_ = 0;
 };
+
+// Whether `bytes` hold the word DEFINE in any case: only a DEFINE statement
+// adds a macro, and the plug-in upper-cases a block before it scans it.
+bool MayDefineMacro(std::string_view bytes);
+
+inline std::string_view TextOf(const std::uint8_t* data, std::size_t size) {
+  return {reinterpret_cast<const char*>(data), size};
+}
 
 // The lines of an input: split at LF, a CR before it dropped; at most
 // `limit` lines.

@@ -4,8 +4,6 @@
 // ones before may call. At most 2,000 blocks run, so that every input ends
 // soon, even a loop of frame commands under the sanitizers. Every event is
 // rendered (as a listener would) into memory.
-#include <cstdio>
-#include <memory>
 
 #include "fuzz_machine.h"
 #include "orvref/interpreter.h"
@@ -57,10 +55,6 @@ class EventText final : public OrvReference::RunListener {
   std::string text_;
 };
 
-struct ClosedFile {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 }  // namespace
 }  // namespace Velkor::Fuzz
 
@@ -68,23 +62,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace Velkor;
   using namespace Velkor::Fuzz;
   FuzzMachine& machine = FuzzMachine::Get();
-  machine.Run([&](Channel& channel) {
-    // Each program is read from a stream, which the store copies as it reads;
-    // the first of them runs.
+  machine.Run(TextOf(data, size), [&](Channel& channel) {
+    // Each program is held by the store as a text; the first of them runs.
     OrvReference::ProgramStore& programs = channel.context.channel().programs();
     const auto first = static_cast<std::int32_t>(programs.size());
-    std::vector<std::unique_ptr<std::FILE, ClosedFile>> streams;
+    std::vector<std::string> texts;
     for (const std::string_view line : LinesOf(data, size)) {
-      if (streams.empty() || line.starts_with("%_N_")) {
-        streams.emplace_back(std::tmpfile());
-        if (!streams.back()) Fault("no temporary file");
-        programs.AddStream(streams.back().get(), "program" + std::to_string(streams.size()));
-      }
-      std::fwrite(line.data(), 1, line.size(), streams.back().get());
-      std::fputc('\n', streams.back().get());
+      if (texts.empty() || line.starts_with("%_N_")) texts.emplace_back();
+      texts.back().append(line).push_back('\n');
     }
-    if (streams.empty()) return;
-    for (const auto& stream : streams) std::rewind(stream.get());
+    if (texts.empty()) return;
+    for (std::size_t index = 0; index < texts.size(); ++index) {
+      programs.AddText(std::move(texts[index]), "program" + std::to_string(index + 1));
+    }
     EventText events;
     OrvReference::Interpreter interpreter(channel.context, machine.parser(), machine.commands(), events);
     interpreter.Run(first, {kMostBlocks});
