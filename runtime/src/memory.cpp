@@ -3,6 +3,8 @@
 
 #include <cstdlib>
 
+#include "mirel/failure_hook.h"
+
 namespace Velkor::Memory {
 namespace {
 // Calls left until the armed allocation fails; 0 when the hook is disarmed.
@@ -29,6 +31,10 @@ void CppMemory::FailAllocationAfter(std::size_t count) noexcept {
 
 bool CppMemory::AllocationFailureReached() noexcept {
   return failureReached;
+}
+
+bool AllocationFailureArmed() noexcept {
+  return allocationsUntilFailure != 0;
 }
 
 }  // namespace Velkor::Memory
