@@ -21,4 +21,23 @@ struct RecycledStorage {
   static bool KeepsReleasedBlocks() noexcept;
 };
 
+// Recycled storage for the containers such objects hold: the operand lists
+// of nodes.
+template <class T>
+struct RecycledAllocator {
+  using value_type = T;
+
+  RecycledAllocator() noexcept = default;
+  template <class U>
+  RecycledAllocator(const RecycledAllocator<U>&) noexcept {}  // NOLINT: allocator rebinding
+
+  T* allocate(std::size_t count) { return static_cast<T*>(RecycledStorage::operator new(count * sizeof(T))); }
+  void deallocate(T* block, std::size_t count) noexcept { RecycledStorage::operator delete(block, count * sizeof(T)); }
+
+  template <class U>
+  bool operator==(const RecycledAllocator<U>&) const noexcept {
+    return true;
+  }
+};
+
 }  // namespace Velkor::OrvReference

@@ -3,8 +3,10 @@
 #include <functional>
 #include <string_view>
 
+#include "exact_type.h"
 #include "expressions/variable_nodes.h"
 #include "values/array_type.h"
+#include "values/array_value.h"
 #include "values/basic_value.h"
 #include "values/storage.h"
 
@@ -67,8 +69,11 @@ std::optional<std::size_t> VariableScope::FrameOf(const Orv::String& name) const
 }
 
 const Variable* VariableScope::Find(const Orv::String& name) const {
-  const std::optional<std::size_t> frame = FrameOf(name);
-  return frame ? FindIn(*frame, name) : nullptr;
+  const std::size_t innermost = frames_.size() - 1;
+  if (innermost != kChannelFrame) {
+    if (const Variable* local = FindIn(innermost, name)) return local;
+  }
+  return FindIn(kChannelFrame, name);
 }
 
 const Variable* VariableScope::Find(const Orv::String& name, Variable::Kind kind) const {
@@ -96,7 +101,7 @@ Orv::TResult VariableScope::GetScalarVariable(const Orv::String& name, Orv::Smar
 Orv::TResult VariableScope::GetArrayVariable(const Orv::String& name, Orv::SmartPointer<Orv::INCArray>& array) {
   const Variable* variable = Find(name, Variable::Kind::kArray);
   if (variable == nullptr || !variable->value) return kRefused;
-  array = Orv::DynamicPointerCast<Orv::INCArray>(variable->value);
+  array = AsInterface<Orv::INCArray, ArrayValue>(variable->value.get());
   return Orv::ORV_SUCCESS;
 }
 

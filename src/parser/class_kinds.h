@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <type_traits>
 #include <typeinfo>
+#include <utility>
 #include <vector>
 
 #include "orv/expressions.h"
@@ -47,10 +48,15 @@ class ClassKinds {
     return index;
   }
 
+  // A class found moves one place ahead, so that the classes a parse meets
+  // most are soon found first.
   const Class& Of(Base& object) {
     const std::type_info* type = &typeid(object);
-    for (const Class& known : classes_) {
-      if (known.type == type) return known;
+    for (std::size_t i = 0; i < classes_.size(); ++i) {
+      if (classes_[i].type != type) continue;
+      if (i == 0) return classes_[0];
+      std::swap(classes_[i - 1], classes_[i]);
+      return classes_[i - 1];
     }
     return classes_.emplace_back(Class{type, {dynamic_cast<Kinds*>(&object) != nullptr...}});
   }

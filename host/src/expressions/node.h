@@ -17,7 +17,8 @@
 
 namespace Velkor::OrvReference {
 
-using ExpressionList = std::vector<Orv::SmartPointer<Orv::INCObjectExpression>>;
+using ExpressionList = std::vector<Orv::SmartPointer<Orv::INCObjectExpression>,
+                                   RecycledAllocator<Orv::SmartPointer<Orv::INCObjectExpression>>>;
 
 class HostNode {
  public:

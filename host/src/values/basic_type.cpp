@@ -1,6 +1,10 @@
 #include "values/basic_type.h"
 
+#include <typeinfo>
+
 #include "exact_type.h"
+#include "values/array_type.h"
+#include "values/struct_type.h"
 
 namespace Velkor::OrvReference {
 
@@ -29,6 +33,10 @@ const char* BasicTypeName(std::int32_t code) {
 }
 
 bool BasicTypeCode(const Orv::INCType* type, std::int32_t& code) {
+  // The host's array and structure types, which every array or structure
+  // node has, are told apart by their type identities (as exact_type.h
+  // does) rather than by a failing dynamic_cast.
+  if (type == nullptr || &typeid(*type) == &typeid(ArrayType) || &typeid(*type) == &typeid(StructType)) return false;
   const auto* basic = AsInterface<const Orv::INCBasicType, const BasicType>(type);
   if (basic == nullptr) return false;
   code = basic->GetTypeCode();
