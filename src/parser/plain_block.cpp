@@ -3,14 +3,15 @@
 // these words, without side effects; only a block that passes is built, by
 // the same actions the grammar's rules call. Where the generated parser
 // needs a look-ahead token before it reduces a rule (an integer after an
-// address could begin X1=..., an M word could be M5=...), the action runs
-// after the scanner has read that token, and so it does here.
+// address could begin X1=..., an M word could be M5=..., the value of D5 or
+// CR=3.2 could go on as an expression), the action runs after the scanner
+// has read that token, and so it does here.
 #include "parser/plain_block.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string_view>
+#include <string>
 
 #include "parser/actions/block_actions.h"
 #include "parser/actions/expression_literals.h"
@@ -22,7 +23,7 @@ namespace {
 // Longer blocks go to the grammar (the driver refuses them anyway).
 constexpr std::size_t kLongestText = 511;
 
-enum class Shape : std::uint8_t { kEnd, kLetter, kInteger, kReal, kPlus, kMinus, kComment, kOther };
+enum class Shape : std::uint8_t { kEnd, kName, kInteger, kReal, kPlus, kMinus, kEquals, kComment, kOther };
 
 struct Token {
   Shape shape;
@@ -30,15 +31,72 @@ struct Token {
   std::uint16_t length;
 };
 
-enum class Step : std::uint8_t { kBlockNumber, kEndOfLabelPosition, kConstantWord, kGWord, kMWord, kComment };
+// How an address takes its value in a plain word: a signed constant,
+// or an unsigned one as the expression of a fixed address (D5, CR=3.2).
+enum class Taking : std::uint8_t { kConstant, kExpression };
+
+struct WordAddress {
+  AddressWord word;
+  Taking taking;
+};
+
+// The address a name standing alone makes, as the scanner's address rules
+// deliver it (the type of its value and its flag), when it is one that
+// plain words use.
+std::optional<WordAddress> AddressNamed(std::string_view name) {
+  WordAddress address{{}, Taking::kConstant};
+  name.copy(address.word.name, sizeof address.word.name - 1);
+  address.word.valueType = kRealType;
+  address.word.flag = 1;
+  if (name.size() == 2) {
+    if (name != "AC" && name != "CR" && name != "DL" && name != "FB" && name != "RP") return std::nullopt;
+    address.taking = Taking::kExpression;
+    return address;
+  }
+  switch (name.front()) {
+    case 'D':
+    case 'P':
+      address.word.valueType = kIntType;
+      address.taking = Taking::kExpression;
+      return address;
+    case 'H':
+      address.word.flag = 0;
+      return address;
+    case 'T':
+      address.word.valueType = kStringType;
+      return address;
+    case 'G':  // a character token, as are M, N and O
+    case 'L':  // names a subprogram
+    case 'M':
+    case 'N':
+    case 'O':
+    case 'R':  // R1 is a parameter
+      return std::nullopt;
+    default:
+      return address;
+  }
+}
+
+enum class Step : std::uint8_t {
+  kBlockNumber,
+  kEndOfLabelPosition,
+  kConstantWord,  // the constant, then the word
+  kFixedValue,    // the literal of a fixed address's value
+  kFixedWord,     // the word with that literal
+  kGWord,
+  kMWord,
+  kComment,
+};
 
 // One action to run: `text` is the offset of its NUL-terminated text (digits,
-// a real number or a comment) in the recogniser's text store.
+// a real number or a comment) in the recogniser's text store; an address
+// word's name is the token at `name`.
 struct PlannedAction {
   Step step;
-  char letter;  // of a constant word
   bool real;
   bool negate;
+  std::uint8_t nameLength;
+  std::uint16_t name;
   std::uint16_t matchesSeen;  // match starts the scanner had noted by then
   std::uint16_t text;
 };
@@ -51,41 +109,17 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// What makes a letter the start of a longer name or keyword.
-bool ContinuesAName(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+bool IsLetter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-// The address a letter standing alone makes when it takes a constant, as the
-// scanner's address rules deliver it: the type of its value and its flag.
-std::optional<AddressWord> ConstantAddress(char letter) {
-  AddressWord address{};
-  address.name[0] = letter;
-  address.valueType = kRealType;
-  address.flag = 1;
-  switch (letter) {
-    case 'H':
-      address.flag = 0;
-      return address;
-    case 'T':
-      address.valueType = kStringType;
-      return address;
-    case 'D':
-    case 'G':
-    case 'L':
-    case 'M':
-    case 'N':
-    case 'O':
-    case 'P':
-    case 'R':
-      return std::nullopt;
-    default:
-      return letter >= 'A' && letter <= 'Z' ? std::optional(address) : std::nullopt;
-  }
+bool IsWordCharacter(char c) {
+  return IsLetter(c) || IsDigit(c) || c == '_';
 }
 
 class Recogniser {
  public:
+  // `text` is followed by a NUL, as a string's characters are.
   explicit Recogniser(std::string_view text) : text_(text) {}
 
   // Plans the block's actions; false when the block is not plain.
@@ -97,16 +131,21 @@ class Recogniser {
  private:
   Token Next();
   Token Number(std::size_t start);
+  Token Name(std::size_t start);
   bool PlanWord(Token& lookAhead);
-  void Plan(Step step, const Token& text, char letter = 0, bool real = false, bool negate = false);
-  bool RunAction(ParseSession& session, const PlannedAction& action) const;
-  void NoteMatches(std::vector<std::size_t>& starts, std::size_t& noted, std::size_t count) const;
+  bool PlanConstantWord(const Token& name, Token& lookAhead);
+  bool PlanFixedWord(const Token& name, Token& lookAhead);
+  void Plan(Step step, const Token& text, const Token& name = {}, bool real = false, bool negate = false);
+  bool RunAction(ParseSession& session, const PlannedAction& action, Expr*& fixedValue) const;
   const char* TextOf(const PlannedAction& action) const { return texts_.data() + action.text; }
+  AddressWord AddressOf(const PlannedAction& action) const {
+    return AddressNamed(text_.substr(action.name, action.nameLength))->word;
+  }
 
   std::string_view text_;
   std::size_t position_ = 0;
   // Where each match of the scanner begins, blanks included.
-  std::array<std::uint16_t, kLongestText> matchStarts_;
+  std::array<std::size_t, kLongestText> matchStarts_;
   std::size_t matchCount_ = 0;
   std::array<PlannedAction, kLongestText + 1> actions_;
   std::size_t actionCount_ = 0;
@@ -118,54 +157,77 @@ class Recogniser {
 
 // The scanner's next token of the plain-word subset; whatever else it could
 // be is kOther. A run of blanks is a match of its own that delivers nothing.
+// The NUL after the text ends every run.
 Token Recogniser::Next() {
-  const std::size_t size = text_.size();
-  if (position_ < size && IsBlank(text_[position_])) {
-    matchStarts_[matchCount_++] = static_cast<std::uint16_t>(position_);
-    while (position_ < size && IsBlank(text_[position_])) ++position_;
+  const char* const text = text_.data();
+  if (IsBlank(text[position_])) {
+    matchStarts_[matchCount_++] = position_;
+    do ++position_;
+    while (IsBlank(text[position_]));
   }
-  const auto start = static_cast<std::uint16_t>(position_);
-  if (position_ == size) return {Shape::kEnd, start, 0};
+  const std::size_t start = position_;
+  const auto at = static_cast<std::uint16_t>(start);
+  if (start == text_.size()) return {Shape::kEnd, at, 0};
   matchStarts_[matchCount_++] = start;
-  const char c = text_[position_];
-  if (IsDigit(c) || c == '.') return Number(position_);
+  const char c = text[start];
+  if (IsDigit(c) || c == '.') return Number(start);
+  if (IsLetter(c)) return Name(start);
   ++position_;
-  if (c >= 'A' && c <= 'Z') {
-    // Two letters in a row begin a name or a keyword.
-    if (position_ < size && ContinuesAName(text_[position_])) return {Shape::kOther, start, 1};
-    return {Shape::kLetter, start, 1};
+  switch (c) {
+    case '+':
+      return {Shape::kPlus, at, 1};
+    case '-':
+      return {Shape::kMinus, at, 1};
+    case '=':
+      return {text[position_] == '=' ? Shape::kOther : Shape::kEquals, at, 1};
+    case ';':
+      // A comment runs to the line's end; one followed by a line end is
+      // left to the grammar.
+      if (text_.find('\n', start) != std::string_view::npos) break;
+      position_ = text_.size();
+      return {Shape::kComment, static_cast<std::uint16_t>(start + 1),
+              static_cast<std::uint16_t>(position_ - start - 1)};
+    default:
+      break;
   }
-  if (c == '+') return {Shape::kPlus, start, 1};
-  if (c == '-') return {Shape::kMinus, start, 1};
-  // A comment runs to the line's end; one followed by a line end is left to
-  // the grammar.
-  if (c == ';' && text_.find('\n', start) == std::string_view::npos) {
-    position_ = size;
-    return {Shape::kComment, static_cast<std::uint16_t>(start + 1), static_cast<std::uint16_t>(size - start - 1)};
-  }
-  return {Shape::kOther, start, 1};
+  return {Shape::kOther, at, 1};
 }
 
 // Digits, or a real number with a point and digits on either side.
 Token Recogniser::Number(std::size_t start) {
-  const auto digitsFrom = [this](std::size_t from) {
-    while (position_ < text_.size() && IsDigit(text_[position_])) ++position_;
-    return position_ - from;
-  };
-  const std::size_t whole = digitsFrom(start);
+  const char* const text = text_.data();
+  while (IsDigit(text[position_])) ++position_;
+  const std::size_t whole = position_ - start;
   Shape shape = Shape::kInteger;
-  if (position_ < text_.size() && text_[position_] == '.') {
-    ++position_;
-    const std::size_t fraction = digitsFrom(position_);
-    shape = whole + fraction == 0 ? Shape::kOther : Shape::kReal;
+  if (text[position_] == '.') {
+    const std::size_t point = ++position_;
+    while (IsDigit(text[position_])) ++position_;
+    shape = whole == 0 && position_ == point ? Shape::kOther : Shape::kReal;
   }
   return {shape, static_cast<std::uint16_t>(start), static_cast<std::uint16_t>(position_ - start)};
 }
 
+// A letter standing alone, or two letters that no word character follows
+// (CR); anything longer is a name or a keyword, left to the grammar.
+Token Recogniser::Name(std::size_t start) {
+  const char* const text = text_.data();
+  ++position_;
+  if (IsWordCharacter(text[position_]) && !IsDigit(text[position_])) {
+    ++position_;
+    if (IsWordCharacter(text[position_])) return {Shape::kOther, static_cast<std::uint16_t>(start), 3};
+  }
+  return {Shape::kName, static_cast<std::uint16_t>(start), static_cast<std::uint16_t>(position_ - start)};
+}
+
 // Notes the action with the matches read so far and keeps its text.
-void Recogniser::Plan(Step step, const Token& text, char letter, bool real, bool negate) {
-  actions_[actionCount_++] = {
-      step, letter, real, negate, static_cast<std::uint16_t>(matchCount_), static_cast<std::uint16_t>(textsUsed_)};
+void Recogniser::Plan(Step step, const Token& text, const Token& name, bool real, bool negate) {
+  actions_[actionCount_++] = {step,
+                              real,
+                              negate,
+                              static_cast<std::uint8_t>(name.length),
+                              name.start,
+                              static_cast<std::uint16_t>(matchCount_),
+                              static_cast<std::uint16_t>(textsUsed_)};
   text_.copy(texts_.data() + textsUsed_, text.length, text.start);
   textsUsed_ += text.length;
   texts_[textsUsed_++] = '\0';
@@ -176,7 +238,7 @@ void Recogniser::Plan(Step step, const Token& text, char letter, bool real, bool
 bool Recogniser::Recognise() {
   if (text_.size() > kLongestText) return false;
   Token token = Next();
-  if (token.shape == Shape::kLetter && text_[token.start] == 'N') {
+  if (token.shape == Shape::kName && text_.substr(token.start, token.length) == "N") {
     const Token number = Next();
     if (number.shape != Shape::kInteger) return false;
     Plan(Step::kBlockNumber, number);
@@ -191,7 +253,7 @@ bool Recogniser::Recognise() {
       case Shape::kComment:
         Plan(Step::kComment, token);
         return true;
-      case Shape::kLetter:
+      case Shape::kName:
         if (!PlanWord(token)) return false;
         break;
       default:
@@ -200,14 +262,15 @@ bool Recogniser::Recognise() {
   }
 }
 
-// A G or M word with its number, or an address with a signed constant;
-// leaves the token after the word in `lookAhead`.
+// A G or M word with its number, or an address with a constant; leaves the
+// token after the word in `lookAhead`.
 bool Recogniser::PlanWord(Token& lookAhead) {
-  const char letter = text_[lookAhead.start];
-  if (letter == 'G' || letter == 'M') {
+  const Token name = lookAhead;
+  const std::string_view letters = text_.substr(name.start, name.length);
+  if (letters == "G" || letters == "M") {
     const Token number = Next();
     if (number.shape != Shape::kInteger) return false;
-    if (letter == 'G') {
+    if (letters == "G") {
       Plan(Step::kGWord, number);
       lookAhead = Next();
     } else {
@@ -216,34 +279,48 @@ bool Recogniser::PlanWord(Token& lookAhead) {
     }
     return true;
   }
-  if (!ConstantAddress(letter)) return false;
+  const std::optional<WordAddress> address = AddressNamed(letters);
+  if (!address) return false;
+  return address->taking == Taking::kConstant ? PlanConstantWord(name, lookAhead) : PlanFixedWord(name, lookAhead);
+}
+
+// Y2: the constant with its sign.
+bool Recogniser::PlanConstantWord(const Token& name, Token& lookAhead) {
   Token value = Next();
   const bool sign = value.shape == Shape::kPlus || value.shape == Shape::kMinus;
   const bool negate = value.shape == Shape::kMinus;
   if (sign) value = Next();
   if (value.shape == Shape::kReal) {
-    Plan(Step::kConstantWord, value, letter, true, negate);
+    Plan(Step::kConstantWord, value, name, true, negate);
     lookAhead = Next();
     return true;
   }
   if (value.shape != Shape::kInteger) return false;
   // An unsigned integer could be the extension of X1=...
   if (sign) {
-    Plan(Step::kConstantWord, value, letter, false, negate);
+    Plan(Step::kConstantWord, value, name, false, negate);
     lookAhead = Next();
   } else {
     lookAhead = Next();
-    Plan(Step::kConstantWord, value, letter, false, negate);
+    Plan(Step::kConstantWord, value, name, false, negate);
   }
   return true;
 }
 
-void Recogniser::NoteMatches(std::vector<std::size_t>& starts, std::size_t& noted, std::size_t count) const {
-  starts.insert(starts.end(), matchStarts_.begin() + noted, matchStarts_.begin() + count);
-  noted = count;
+// D5, CR=3.2: an unsigned constant as the whole expression of a fixed
+// address; the word waits for the token after it, which could go on with
+// the expression or bring call arguments.
+bool Recogniser::PlanFixedWord(const Token& name, Token& lookAhead) {
+  Token value = Next();
+  if (value.shape == Shape::kEquals) value = Next();
+  if (value.shape != Shape::kInteger && value.shape != Shape::kReal) return false;
+  Plan(Step::kFixedValue, value, name, value.shape == Shape::kReal);
+  lookAhead = Next();
+  Plan(Step::kFixedWord, {}, name);
+  return true;
 }
 
-bool Recogniser::RunAction(ParseSession& session, const PlannedAction& action) const {
+bool Recogniser::RunAction(ParseSession& session, const PlannedAction& action, Expr*& fixedValue) const {
   const char* text = TextOf(action);
   switch (action.step) {
     case Step::kBlockNumber:
@@ -255,8 +332,13 @@ bool Recogniser::RunAction(ParseSession& session, const PlannedAction& action) c
       Expr* value = nullptr;
       const bool made = action.real ? RealConstant(session, value, text, action.negate)
                                     : IntegerConstant(session, value, text, action.negate);
-      return made && ConstantAddressWord(session, *ConstantAddress(action.letter), value);
+      return made && ConstantAddressWord(session, AddressOf(action), value);
     }
+    case Step::kFixedValue:
+      return action.real ? RealLiteral(session, fixedValue, RealOfText(text))
+                         : IntegerLiteral(session, fixedValue, IntegerOfDigits(text));
+    case Step::kFixedWord:
+      return FixedAddressWord(session, AddressOf(action), fixedValue, nullptr);
     case Step::kGWord:
       return GWord(session, IntegerOfDigits(text));
     case Step::kMWord:
@@ -271,13 +353,17 @@ bool Recogniser::Build(ParseSession& session) const {
   ScanState& scan = session.state.scan;
   // The scanner's first read takes the whole text.
   scan.readPosition = scan.currentText.size();
+  std::vector<std::size_t>& starts = scan.matchStarts;
+  const std::size_t* const planned = matchStarts_.data();
   std::size_t noted = 0;
+  Expr* fixedValue = nullptr;
   for (std::size_t i = 0; i < actionCount_; ++i) {
     const PlannedAction& action = actions_[i];
-    NoteMatches(scan.matchStarts, noted, action.matchesSeen);
-    if (!RunAction(session, action)) return false;
+    starts.insert(starts.end(), planned + noted, planned + action.matchesSeen);
+    noted = action.matchesSeen;
+    if (!RunAction(session, action, fixedValue)) return false;
   }
-  NoteMatches(scan.matchStarts, noted, matchCount_);
+  starts.insert(starts.end(), planned + noted, planned + matchCount_);
   return true;
 }
 
@@ -291,7 +377,8 @@ PlainBlockReading ReadPlainBlock(ParseSession& session) {
 }
 
 bool IsPlainBlock(std::string_view text) {
-  return Recogniser(text).Recognise();
+  const std::string terminated(text);
+  return Recogniser(terminated).Recognise();
 }
 
 }  // namespace Velkor::OrvTessan
