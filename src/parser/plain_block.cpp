@@ -88,9 +88,9 @@ enum class Step : std::uint8_t {
   kComment,
 };
 
-// One action to run: `text` is the offset of its NUL-terminated text (digits,
-// a real number or a comment) in the recogniser's text store; an address
-// word's name is the token at `name`.
+// One action to run: its text (digits, a real number or a comment) is the
+// token at `text`; an address word's name is the token at `name`, its value
+// type and flag those the scanner gives it.
 struct PlannedAction {
   Step step;
   bool real;
@@ -99,6 +99,9 @@ struct PlannedAction {
   std::uint16_t name;
   std::uint16_t matchesSeen;  // match starts the scanner had noted by then
   std::uint16_t text;
+  std::uint16_t textLength;
+  std::uint8_t valueType;
+  std::uint8_t flag;
 };
 
 bool IsBlank(char c) {
@@ -133,14 +136,14 @@ class Recogniser {
   Token Number(std::size_t start);
   Token Name(std::size_t start);
   bool PlanWord(Token& lookAhead);
-  bool PlanConstantWord(const Token& name, Token& lookAhead);
-  bool PlanFixedWord(const Token& name, Token& lookAhead);
-  void Plan(Step step, const Token& text, const Token& name = {}, bool real = false, bool negate = false);
-  bool RunAction(ParseSession& session, const PlannedAction& action, Expr*& fixedValue) const;
-  const char* TextOf(const PlannedAction& action) const { return texts_.data() + action.text; }
-  AddressWord AddressOf(const PlannedAction& action) const {
-    return AddressNamed(text_.substr(action.name, action.nameLength))->word;
-  }
+  bool PlanConstantWord(const Token& name, const AddressWord& address, Token& lookAhead);
+  bool PlanFixedWord(const Token& name, const AddressWord& address, Token& lookAhead);
+  void Plan(Step step, const Token& text, const Token& name = {}, const AddressWord& address = {}, bool real = false,
+            bool negate = false);
+  bool RunAction(ParseSession& session, const PlannedAction& action, const char* text, Expr*& fixedValue) const;
+  AddressWord AddressOf(const PlannedAction& action) const;
+  // The empty text at the end, for an action that takes none.
+  Token NoText() const { return {Shape::kEnd, static_cast<std::uint16_t>(text_.size()), 0}; }
 
   std::string_view text_;
   std::size_t position_ = 0;
@@ -149,10 +152,6 @@ class Recogniser {
   std::size_t matchCount_ = 0;
   std::array<PlannedAction, kLongestText + 1> actions_;
   std::size_t actionCount_ = 0;
-  // Every token text once, NUL-terminated, as the actions take them: no
-  // longer than the characters it took, plus its NUL.
-  std::array<char, 2 * kLongestText + 1> texts_;
-  std::size_t textsUsed_ = 0;
 };
 
 // The scanner's next token of the plain-word subset; whatever else it could
@@ -219,18 +218,27 @@ Token Recogniser::Name(std::size_t start) {
   return {Shape::kName, static_cast<std::uint16_t>(start), static_cast<std::uint16_t>(position_ - start)};
 }
 
-// Notes the action with the matches read so far and keeps its text.
-void Recogniser::Plan(Step step, const Token& text, const Token& name, bool real, bool negate) {
+// Notes the action with the matches read so far.
+void Recogniser::Plan(Step step, const Token& text, const Token& name, const AddressWord& address, bool real,
+                      bool negate) {
   actions_[actionCount_++] = {step,
                               real,
                               negate,
                               static_cast<std::uint8_t>(name.length),
                               name.start,
                               static_cast<std::uint16_t>(matchCount_),
-                              static_cast<std::uint16_t>(textsUsed_)};
-  text_.copy(texts_.data() + textsUsed_, text.length, text.start);
-  textsUsed_ += text.length;
-  texts_[textsUsed_++] = '\0';
+                              text.start,
+                              text.length,
+                              static_cast<std::uint8_t>(address.valueType),
+                              address.flag};
+}
+
+AddressWord Recogniser::AddressOf(const PlannedAction& action) const {
+  AddressWord address{};
+  text_.copy(address.name, action.nameLength, action.name);
+  address.valueType = action.valueType;
+  address.flag = action.flag;
+  return address;
 }
 
 // The rule `line` for a block of plain words: an optional block number, the
@@ -245,7 +253,7 @@ bool Recogniser::Recognise() {
     token = Next();
   }
   // Decided on the look-ahead: a label could be there.
-  Plan(Step::kEndOfLabelPosition, {});
+  Plan(Step::kEndOfLabelPosition, NoText());
   for (;;) {
     switch (token.shape) {
       case Shape::kEnd:
@@ -281,28 +289,29 @@ bool Recogniser::PlanWord(Token& lookAhead) {
   }
   const std::optional<WordAddress> address = AddressNamed(letters);
   if (!address) return false;
-  return address->taking == Taking::kConstant ? PlanConstantWord(name, lookAhead) : PlanFixedWord(name, lookAhead);
+  return address->taking == Taking::kConstant ? PlanConstantWord(name, address->word, lookAhead)
+                                              : PlanFixedWord(name, address->word, lookAhead);
 }
 
 // Y2: the constant with its sign.
-bool Recogniser::PlanConstantWord(const Token& name, Token& lookAhead) {
+bool Recogniser::PlanConstantWord(const Token& name, const AddressWord& address, Token& lookAhead) {
   Token value = Next();
   const bool sign = value.shape == Shape::kPlus || value.shape == Shape::kMinus;
   const bool negate = value.shape == Shape::kMinus;
   if (sign) value = Next();
   if (value.shape == Shape::kReal) {
-    Plan(Step::kConstantWord, value, name, true, negate);
+    Plan(Step::kConstantWord, value, name, address, true, negate);
     lookAhead = Next();
     return true;
   }
   if (value.shape != Shape::kInteger) return false;
   // An unsigned integer could be the extension of X1=...
   if (sign) {
-    Plan(Step::kConstantWord, value, name, false, negate);
+    Plan(Step::kConstantWord, value, name, address, false, negate);
     lookAhead = Next();
   } else {
     lookAhead = Next();
-    Plan(Step::kConstantWord, value, name, false, negate);
+    Plan(Step::kConstantWord, value, name, address, false, negate);
   }
   return true;
 }
@@ -310,18 +319,18 @@ bool Recogniser::PlanConstantWord(const Token& name, Token& lookAhead) {
 // D5, CR=3.2: an unsigned constant as the whole expression of a fixed
 // address; the word waits for the token after it, which could go on with
 // the expression or bring call arguments.
-bool Recogniser::PlanFixedWord(const Token& name, Token& lookAhead) {
+bool Recogniser::PlanFixedWord(const Token& name, const AddressWord& address, Token& lookAhead) {
   Token value = Next();
   if (value.shape == Shape::kEquals) value = Next();
   if (value.shape != Shape::kInteger && value.shape != Shape::kReal) return false;
-  Plan(Step::kFixedValue, value, name, value.shape == Shape::kReal);
+  Plan(Step::kFixedValue, value, name, address, value.shape == Shape::kReal);
   lookAhead = Next();
-  Plan(Step::kFixedWord, {}, name);
+  Plan(Step::kFixedWord, NoText(), name, address);
   return true;
 }
 
-bool Recogniser::RunAction(ParseSession& session, const PlannedAction& action, Expr*& fixedValue) const {
-  const char* text = TextOf(action);
+bool Recogniser::RunAction(ParseSession& session, const PlannedAction& action, const char* text,
+                           Expr*& fixedValue) const {
   switch (action.step) {
     case Step::kBlockNumber:
       return BlockNumber(session, "N", text);
@@ -350,20 +359,26 @@ bool Recogniser::RunAction(ParseSession& session, const PlannedAction& action, E
 }
 
 bool Recogniser::Build(ParseSession& session) const {
+  // The texts the actions take, each ended by a NUL written over the first
+  // character after it (which no action's text needs).
+  std::array<char, kLongestText + 1> texts;
+  text_.copy(texts.data(), text_.size());
+  texts[text_.size()] = '\0';
+  for (std::size_t i = 0; i < actionCount_; ++i) texts[actions_[i].text + actions_[i].textLength] = '\0';
+
   ScanState& scan = session.state.scan;
   // The scanner's first read takes the whole text.
   scan.readPosition = scan.currentText.size();
   std::vector<std::size_t>& starts = scan.matchStarts;
-  const std::size_t* const planned = matchStarts_.data();
+  starts.reserve(starts.size() + matchCount_);
   std::size_t noted = 0;
   Expr* fixedValue = nullptr;
   for (std::size_t i = 0; i < actionCount_; ++i) {
     const PlannedAction& action = actions_[i];
-    starts.insert(starts.end(), planned + noted, planned + action.matchesSeen);
-    noted = action.matchesSeen;
-    if (!RunAction(session, action, fixedValue)) return false;
+    for (; noted < action.matchesSeen; ++noted) starts.push_back(matchStarts_[noted]);
+    if (!RunAction(session, action, texts.data() + action.text, fixedValue)) return false;
   }
-  starts.insert(starts.end(), planned + noted, planned + matchCount_);
+  for (; noted < matchCount_; ++noted) starts.push_back(matchStarts_[noted]);
   return true;
 }
 
