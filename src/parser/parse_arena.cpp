@@ -6,13 +6,15 @@ namespace Velkor::OrvTessan {
 
 template <class T>
 T* ParseArena::Pool<T>::Next() {
-  if (used == items.size()) items.emplace_back();
-  return &items[used++];
+  if (used == chunks.size() * kChunkSize) chunks.push_back(std::make_unique<T[]>(kChunkSize));
+  T* item = &chunks[used / kChunkSize][used % kChunkSize];
+  ++used;
+  return item;
 }
 
 template <class T>
 void ParseArena::Pool<T>::Clear() {
-  std::for_each_n(items.begin(), used, [](T& item) { item = T(); });
+  for (std::size_t i = 0; i < used; ++i) chunks[i / kChunkSize][i % kChunkSize] = T();
   used = 0;
 }
 

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstddef>
-#include <deque>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -37,9 +36,12 @@ class ParseArena {
   void Clear();
 
  private:
+  // Entries in chunks that never move; an entry is found by a shift and a
+  // mask of its number.
   template <class T>
   struct Pool {
-    std::deque<T> items;
+    static constexpr std::size_t kChunkSize = 64;
+    std::vector<std::unique_ptr<T[]>> chunks;
     std::size_t used = 0;
     T* Next();
     void Clear();

@@ -1,13 +1,19 @@
 // Texts kept by the parse arena: every one stays whole where it was put until
 // the arena is cleared, however many there are and however long, and a
-// cleared arena keeps texts as well as a fresh one.
+// cleared arena keeps texts as well as a fresh one. Its expression entries
+// stay where they are and come back empty once cleared.
 #include "parser/parse_arena.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "expressions/constant_node.h"
+#include "orvref/live_objects.h"
+#include "values/basic_value.h"
 
 namespace Velkor::OrvTessan {
 namespace {
@@ -42,6 +48,32 @@ TEST(ParseArena, ATextIsKeptUpToItsLengthWithItsTerminator) {
   const char* next = arena.Keep("Y");
   EXPECT_STREQ(kept, "X139.427");
   EXPECT_STREQ(next, "Y");
+}
+
+// Entries over several chunks: each keeps its place and what it holds while
+// more are handed out; cleared, the arena lets go of every host object the
+// entries held and hands the same entries out again, empty.
+TEST(ParseArena, ExpressionEntriesStayPutAndComeBackEmpty) {
+  ParseArena arena;
+  const std::int64_t baseline = OrvReference::LiveObjectCount();
+  std::vector<Expr*> entries;
+  for (std::int32_t i = 0; i < 200; ++i) {
+    Expr* entry = arena.NewExpr();
+    entry->type = i;
+    entry->expression = new OrvReference::ConstantNode(OrvReference::BasicValue::Int(i));
+    entries.push_back(entry);
+  }
+  EXPECT_EQ(std::set<Expr*>(entries.begin(), entries.end()).size(), entries.size());
+  for (std::int32_t i = 0; i < 200; ++i) EXPECT_EQ(entries[static_cast<std::size_t>(i)]->type, i);
+  EXPECT_EQ(OrvReference::LiveObjectCount(), baseline + 400);  // a node and its value each
+
+  arena.Clear();
+  EXPECT_EQ(OrvReference::LiveObjectCount(), baseline);
+  for (Expr* entry : entries) {
+    EXPECT_EQ(arena.NewExpr(), entry);
+    EXPECT_EQ(entry->type, kIntType);
+    EXPECT_FALSE(entry->expression);
+  }
 }
 
 }  // namespace
