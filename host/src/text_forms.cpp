@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 #include "expressions/node.h"
 
@@ -23,11 +24,12 @@ constexpr double kShortDecimalLimit = 1e9;
 // search for the shortest digits: these are the digits of value x 10^k
 // rounded, for the fewest decimals k that read back as the value. The fixed
 // form is written unless the exponent form is shorter, as std::to_chars
-// decides, and a whole number gets its ".0". False, with nothing written,
-// for any other real.
-bool AppendShortDecimal(double value, std::string& out) {
+// decides, and a whole number gets its ".0". Written to `text` (room for 32
+// characters), the end returned; null, with nothing written, for any other
+// real.
+char* WriteShortDecimal(double value, char* text) {
   const double magnitude = std::fabs(value);
-  if (!(magnitude < kShortDecimalLimit)) return false;
+  if (!(magnitude < kShortDecimalLimit)) return nullptr;
   for (int decimals = 0; decimals <= kMostDecimals; ++decimals) {
     // Rounded half up: where a number of these decimals reads back as the
     // value, value x 10^k lies next to it, far from a half.
@@ -40,33 +42,38 @@ bool AppendShortDecimal(double value, std::string& out) {
     const int exponent = length - 1 - decimals;
     const int fixedLength = decimals == 0 ? length : std::max(length, decimals + 1) + 1;
     const int exponentLength = significant + (significant > 1 ? 1 : 0) + 2 + (std::abs(exponent) >= 100 ? 3 : 2);
-    if (std::signbit(value)) out += '-';
+    char* out = text;
+    if (std::signbit(value)) *out++ = '-';
+    const auto copy = [&out](const char* from, int count) {
+      std::memcpy(out, from, static_cast<std::size_t>(count));
+      out += count;
+    };
     if (fixedLength <= exponentLength) {
       if (decimals == 0) {
-        out.append(digits, static_cast<std::size_t>(length));
-        out += ".0";
+        copy(digits, length);
+        copy(".0", 2);
       } else if (length > decimals) {
-        out.append(digits, static_cast<std::size_t>(length - decimals));
-        out += '.';
-        out.append(digits + length - decimals, static_cast<std::size_t>(decimals));
+        copy(digits, length - decimals);
+        *out++ = '.';
+        copy(digits + length - decimals, decimals);
       } else {
-        out += "0.";
-        out.append(static_cast<std::size_t>(decimals - length), '0');
-        out.append(digits, static_cast<std::size_t>(length));
+        copy("0.", 2);
+        out = std::fill_n(out, decimals - length, '0');
+        copy(digits, length);
       }
     } else {
-      out += digits[0];
+      *out++ = digits[0];
       if (significant > 1) {
-        out += '.';
-        out.append(digits + 1, static_cast<std::size_t>(significant - 1));
+        *out++ = '.';
+        copy(digits + 1, significant - 1);
       }
-      out += exponent < 0 ? "e-" : "e+";
-      if (std::abs(exponent) < 10) out += '0';
-      AppendInteger(std::abs(exponent), out);
+      copy(exponent < 0 ? "e-" : "e+", 2);
+      if (std::abs(exponent) < 10) *out++ = '0';
+      out = std::to_chars(out, out + 4, std::abs(exponent)).ptr;
     }
-    return true;
+    return out;
   }
-  return false;
+  return nullptr;
 }
 
 }  // namespace
@@ -90,8 +97,11 @@ std::string ExpressionText(const Orv::INCObject* expression) {
 }
 
 void AppendRealText(double value, std::string& out) {
-  if (AppendShortDecimal(value, out)) return;
   char buffer[64];
+  if (const char* end = WriteShortDecimal(value, buffer)) {
+    out.append(buffer, static_cast<std::size_t>(end - buffer));
+    return;
+  }
   const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
   const std::string_view text(buffer, error == std::errc() ? static_cast<std::size_t>(end - buffer) : 0);
   out += text;
