@@ -66,4 +66,13 @@ TResult ArgumentExpressionList::GetMapArgument(std::int32_t index, String& name,
   return ORV_SUCCESS;
 }
 
+TResult ArgumentExpressionList::ViewMapArgument(std::int32_t index, const String*& name,
+                                                INCObjectExpression*& argument) const {
+  if (index < 0 || index >= GetMapArgumentCount()) return 1;
+  const NamedArgument& named = Named(static_cast<std::size_t>(index));
+  name = &named.name;
+  argument = named.argument.get();
+  return ORV_SUCCESS;
+}
+
 }  // namespace Velkor::Orv

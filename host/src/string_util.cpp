@@ -2,6 +2,8 @@
 #include "orv/string_util.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace Velkor::Orv {
 namespace {
@@ -17,9 +19,26 @@ void StringUtil::StripLeadingWhitespaces(String& text) {
   text.erase(text.begin(), firstKept);
 }
 
+// Eight bytes at a time: a byte gets 0x80 in `lower` when it lies from 'a'
+// to 'z' (bytes from 0x80 up never do), and that bit shifted to 0x20 turns
+// its case.
 void StringUtil::ToUpper(String& text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  constexpr std::uint64_t kEach = 0x0101010101010101;
+  constexpr std::uint64_t kHigh = 0x80 * kEach;
+  char* c = text.data();
+  char* const end = c + text.size();
+  for (; end - c >= 8; c += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, c, 8);
+    const std::uint64_t low = word & ~kHigh;
+    const std::uint64_t fromA = low + (0x80 - 'a') * kEach;
+    const std::uint64_t pastZ = low + (0x80 - 'z' - 1) * kEach;
+    const std::uint64_t lower = fromA & ~pastZ & ~word & kHigh;
+    word ^= lower >> 2;
+    std::memcpy(c, &word, 8);
+  }
+  for (; c != end; ++c) {
+    if (*c >= 'a' && *c <= 'z') *c = static_cast<char>(*c - 'a' + 'A');
   }
 }
 

@@ -131,6 +131,11 @@ void AppendExpressionText(const Orv::INCObject* expression, std::string& out) {
 }
 
 void AppendInteger(std::int64_t value, std::string& out) {
+  // Flags, directions and modes: most numbers of the trace are one digit.
+  if (value >= 0 && value <= 9) {
+    out += static_cast<char>('0' + value);
+    return;
+  }
   char buffer[24];
   out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
 }

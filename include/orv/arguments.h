@@ -39,6 +39,9 @@ class ORV_API ArgumentExpressionList final : public RefObject {
   void RegisterMapArgument(const String& name, INCObjectExpression* argument);
   std::int32_t GetMapArgumentCount() const;
   TResult GetMapArgument(std::int32_t index, String& name, SmartPointer<INCObjectExpression>& argument) const;
+  // The same without copies, for a reader that only looks: the name and the
+  // expression stay the list's own, valid while the list is unchanged.
+  TResult ViewMapArgument(std::int32_t index, const String*& name, INCObjectExpression*& argument) const;
 
  private:
   struct NamedArgument {

@@ -63,6 +63,29 @@ TEST_F(HostArgumentList, IndexesOutsideTheNamedArgumentsFail) {
   EXPECT_EQ(name, "untouched");
 }
 
+// A view shows the list's own name and expression, inline or behind, and
+// takes no reference.
+TEST_F(HostArgumentList, AViewShowsTheListsOwnArgumentsWithoutReferences) {
+  const SmartPointer<Orv::ArgumentExpressionList> list = new Orv::ArgumentExpressionList();
+  for (const char* name : {"Value", "Flag", "Axis"}) list->RegisterMapArgument(name, Int(5).get());
+  for (std::int32_t i = 0; i < list->GetMapArgumentCount(); ++i) {
+    Orv::String name;
+    SmartPointer<Orv::INCObjectExpression> copied;
+    list->GetMapArgument(i, name, copied);
+    const Orv::String* viewedName = nullptr;
+    Orv::INCObjectExpression* viewed = nullptr;
+    ASSERT_EQ(list->ViewMapArgument(i, viewedName, viewed), Orv::ORV_SUCCESS);
+    EXPECT_EQ(*viewedName, name);
+    EXPECT_EQ(viewed, copied.get());
+    EXPECT_EQ(viewed->refCount(), 2) << "the list's reference and the copy's";
+  }
+  const Orv::String* name = nullptr;
+  Orv::INCObjectExpression* viewed = nullptr;
+  EXPECT_NE(list->ViewMapArgument(3, name, viewed), Orv::ORV_SUCCESS);
+  EXPECT_NE(list->ViewMapArgument(-1, name, viewed), Orv::ORV_SUCCESS);
+  EXPECT_EQ(name, nullptr);
+}
+
 TEST_F(HostArgumentList, TheListReleasesEveryArgumentWhereverItIsKept) {
   const std::int64_t before = LiveObjectCount();
   {

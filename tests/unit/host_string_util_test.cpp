@@ -22,5 +22,24 @@ TEST(HostStringUtil, UpperCasesAsciiLettersOnly) {
   EXPECT_EQ(text, "%_N_SUB1_SPF \xE9Z{");
 }
 
+// Every byte value at every place of a text longer than one word of eight
+// bytes: the letters next to 'a' and 'z' and the bytes from 0x80 up, whose
+// low seven bits are letters, keep their case.
+TEST(HostStringUtil, UpperCasesEveryByteOfLongTextsAlike) {
+  for (std::size_t shift = 0; shift < 11; ++shift) {
+    String text;
+    String expected;
+    for (int byte = 0; byte < 256; ++byte) {
+      const char c = static_cast<char>((byte + static_cast<int>(shift)) % 256);
+      text += c;
+      expected += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    text.resize(text.size() - shift);
+    expected.resize(expected.size() - shift);
+    StringUtil::ToUpper(text);
+    ASSERT_EQ(text, expected) << "shift " << shift;
+  }
+}
+
 }  // namespace
 }  // namespace Velkor::Orv

@@ -26,13 +26,14 @@ void AppendArguments(const Orv::ArgumentExpressionList* arguments, std::string& 
     RenderObject(argument.get(), out);
   }
   out += "] {";
-  Orv::String name;
+  const Orv::String* name = nullptr;
+  Orv::INCObjectExpression* named = nullptr;
   for (std::int32_t i = 0; i < arguments->GetMapArgumentCount(); ++i) {
-    arguments->GetMapArgument(i, name, argument);
+    arguments->ViewMapArgument(i, name, named);
     if (i > 0) out += ", ";
-    out.append(name.data(), name.size());
+    out.append(name->data(), name->size());
     out += '=';
-    RenderObject(argument.get(), out);
+    RenderObject(named, out);
   }
   out += '}';
 }
