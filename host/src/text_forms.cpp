@@ -2,6 +2,7 @@
 #include "orvref/text_forms.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -13,67 +14,82 @@
 namespace Velkor::OrvReference {
 namespace {
 
-constexpr double kPowersOfTen[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
 constexpr int kMostDecimals = 6;
+constexpr std::uint64_t kScale = 1000000;  // 10^kMostDecimals
 // Below this no two numbers of at most kMostDecimals decimals read back as
 // the same real: the reals there lie closer together than 1e-6.
 constexpr double kShortDecimalLimit = 1e9;
 
+// "00" to "99", two digits written at a time.
+constexpr auto kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (int i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+// Writes the two digits of `number` % 100 at `at`.
+void WritePair(char* at, std::uint64_t number) {
+  std::memcpy(at, &kDigitPairs[2 * (number % 100)], 2);
+}
+
 // The text std::to_chars gives a real that a number of few decimals reads
 // back as (most coordinates and feeds of a part program), without its
-// search for the shortest digits: these are the digits of value x 10^k
-// rounded, for the fewest decimals k that read back as the value. The fixed
-// form is written unless the exponent form is shorter, as std::to_chars
-// decides, and a whole number gets its ".0". Written to `text` (room for 32
-// characters), the end returned; null, with nothing written, for any other
-// real.
-char* WriteShortDecimal(double value, char* text) {
+// search for the shortest digits. Where some number of k <= 6 decimals reads
+// back as the value, so does that number x 10^(6-k) of six decimals (both
+// quotients are the one real correctly rounded, and value x 10^6 lies far
+// from a half), so the value's six decimals rounded, their trailing zeros
+// dropped, are the fewest that read back. Written in the fixed form, a whole
+// number with its ".0", in `buffer`; empty for any other real and where the
+// exponent form is shorter (std::to_chars writes those).
+std::string_view ShortDecimalText(double value, char (&buffer)[64]) {
   const double magnitude = std::fabs(value);
-  if (!(magnitude < kShortDecimalLimit)) return nullptr;
-  for (int decimals = 0; decimals <= kMostDecimals; ++decimals) {
-    // Rounded half up: where a number of these decimals reads back as the
-    // value, value x 10^k lies next to it, far from a half.
-    const auto number = static_cast<std::uint64_t>(magnitude * kPowersOfTen[decimals] + 0.5);
-    if (static_cast<double>(number) / kPowersOfTen[decimals] != magnitude) continue;
-    char digits[24];
-    const int length = static_cast<int>(std::to_chars(digits, digits + sizeof digits, number).ptr - digits);
-    int significant = length;
-    while (significant > 1 && digits[significant - 1] == '0') --significant;
-    const int exponent = length - 1 - decimals;
-    const int fixedLength = decimals == 0 ? length : std::max(length, decimals + 1) + 1;
-    const int exponentLength = significant + (significant > 1 ? 1 : 0) + 2 + (std::abs(exponent) >= 100 ? 3 : 2);
-    char* out = text;
-    if (std::signbit(value)) *out++ = '-';
-    const auto copy = [&out](const char* from, int count) {
-      std::memcpy(out, from, static_cast<std::size_t>(count));
-      out += count;
-    };
-    if (fixedLength <= exponentLength) {
-      if (decimals == 0) {
-        copy(digits, length);
-        copy(".0", 2);
-      } else if (length > decimals) {
-        copy(digits, length - decimals);
-        *out++ = '.';
-        copy(digits + length - decimals, decimals);
-      } else {
-        copy("0.", 2);
-        out = std::fill_n(out, decimals - length, '0');
-        copy(digits, length);
-      }
-    } else {
-      *out++ = digits[0];
-      if (significant > 1) {
-        *out++ = '.';
-        copy(digits + 1, significant - 1);
-      }
-      copy(exponent < 0 ? "e-" : "e+", 2);
-      if (std::abs(exponent) < 10) *out++ = '0';
-      out = std::to_chars(out, out + 4, std::abs(exponent)).ptr;
-    }
-    return out;
+  if (!(magnitude < kShortDecimalLimit)) return {};
+  // Rounded half up: value x 10^6 lies next to a whole number here.
+  const auto scaled = static_cast<std::uint64_t>(magnitude * static_cast<double>(kScale) + 0.5);
+  if (static_cast<double>(scaled) / static_cast<double>(kScale) != magnitude) return {};
+  // The whole part before the point at `point`, backwards; the six decimals
+  // after it, their trailing zeros cut but one.
+  char* const point = buffer + 32;
+  std::uint64_t whole = scaled / kScale;
+  char* first = point;
+  for (; whole >= 100; whole /= 100) WritePair(first -= 2, whole);
+  if (whole >= 10) {
+    WritePair(first -= 2, whole);
+  } else {
+    *--first = static_cast<char>('0' + whole);
   }
-  return nullptr;
+  *point = '.';
+  const std::uint64_t fraction = scaled % kScale;
+  WritePair(point + 1, fraction / 10000);
+  WritePair(point + 3, fraction / 100);
+  WritePair(point + 5, fraction);
+  char* last = point + 1 + kMostDecimals;
+  while (last > point + 2 && last[-1] == '0') --last;
+  // The digits of value x 10^decimals, as the exponent form would show them.
+  const int decimals = fraction == 0 ? 0 : static_cast<int>(last - point - 1);
+  int length = 0;
+  int significant = 0;
+  if (scaled / kScale != 0) {
+    length = static_cast<int>(point - first) + decimals;
+    significant = length;
+    if (decimals == 0) {
+      for (const char* digit = point - 1; digit > first && *digit == '0'; --digit) --significant;
+    }
+  } else {
+    const char* digit = point + 1;
+    while (digit < last - 1 && *digit == '0') ++digit;
+    length = fraction == 0 ? 1 : static_cast<int>(last - digit);
+    significant = length;
+  }
+  const int exponent = length - 1 - decimals;
+  const int fixedLength = decimals == 0 ? length : std::max(length, decimals + 1) + 1;
+  const int exponentLength = significant + (significant > 1 ? 1 : 0) + 2 + (std::abs(exponent) >= 100 ? 3 : 2);
+  if (fixedLength > exponentLength) return {};
+  if (std::signbit(value)) *--first = '-';
+  return std::string_view(first, static_cast<std::size_t>(last - first));
 }
 
 }  // namespace
@@ -98,8 +114,8 @@ std::string ExpressionText(const Orv::INCObject* expression) {
 
 void AppendRealText(double value, std::string& out) {
   char buffer[64];
-  if (const char* end = WriteShortDecimal(value, buffer)) {
-    out.append(buffer, static_cast<std::size_t>(end - buffer));
+  if (const std::string_view text = ShortDecimalText(value, buffer); !text.empty()) {
+    out += text;
     return;
   }
   const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
