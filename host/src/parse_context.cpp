@@ -84,7 +84,7 @@ void AppendField(std::string& out, TypeCode type) {
 }  // namespace
 
 template <class... Fields>
-void RecordingParseContext::Record(ItemKind kind, const char* tag, const Fields&... fields) {
+void RecordingParseContext::Record(ItemKind kind, std::string_view tag, const Fields&... fields) {
   const std::size_t start = trace_.size();
   trace_ += tag;
   (AppendField(trace_, fields), ...);
@@ -92,7 +92,7 @@ void RecordingParseContext::Record(ItemKind kind, const char* tag, const Fields&
   trace_ += '\n';
 }
 
-void RecordingParseContext::RecordAssignment(ItemKind kind, const char* tag, Orv::INCObjectExpression* target,
+void RecordingParseContext::RecordAssignment(ItemKind kind, std::string_view tag, Orv::INCObjectExpression* target,
                                              Orv::INCObjectExpression* value) {
   Record(kind, tag, static_cast<const Orv::INCObject*>(target), static_cast<const Orv::INCObject*>(value));
   items_.back().target = target;

@@ -107,9 +107,9 @@ class RecordingParseContext final : public Orv::IParseContext, private Subprogra
   // Appends the item's line to the trace: the tag and the fields, each
   // after a blank.
   template <class... Fields>
-  void Record(ItemKind kind, const char* tag, const Fields&... fields);
+  void Record(ItemKind kind, std::string_view tag, const Fields&... fields);
   // Records an assignment together with its target and value.
-  void RecordAssignment(ItemKind kind, const char* tag, Orv::INCObjectExpression* target,
+  void RecordAssignment(ItemKind kind, std::string_view tag, Orv::INCObjectExpression* target,
                         Orv::INCObjectExpression* value);
 
   ExecutionContext& context_;

@@ -18,14 +18,18 @@ void AppendArguments(const Orv::ArgumentExpressionList* arguments, std::string& 
     out += '-';
     return;
   }
-  out += '[';
-  SmartPointer<Orv::INCObjectExpression> argument;
-  for (std::int32_t i = 0; i < arguments->GetArgumentListSize(); ++i) {
-    arguments->GetListArgument(i, argument);
-    if (i > 0) out += ", ";
-    RenderObject(argument.get(), out);
+  if (arguments->GetArgumentListSize() == 0) {
+    out += "[] {";  // an address word's list, in one piece
+  } else {
+    out += '[';
+    SmartPointer<Orv::INCObjectExpression> argument;
+    for (std::int32_t i = 0; i < arguments->GetArgumentListSize(); ++i) {
+      arguments->GetListArgument(i, argument);
+      if (i > 0) out += ", ";
+      RenderObject(argument.get(), out);
+    }
+    out += "] {";
   }
-  out += "] {";
   const Orv::String* name = nullptr;
   Orv::INCObjectExpression* named = nullptr;
   for (std::int32_t i = 0; i < arguments->GetMapArgumentCount(); ++i) {
