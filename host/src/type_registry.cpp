@@ -1,5 +1,7 @@
 #include "orvref/type_registry.h"
 
+#include <cstring>
+
 namespace Velkor::OrvReference {
 
 TypeRegistry::TypeRegistry() = default;
@@ -11,11 +13,24 @@ Orv::TResult TypeRegistry::RegisterType(const Orv::String& name, Orv::INCType* t
   return Orv::ORV_SUCCESS;
 }
 
+// A channel registers a handful of types (its FRAME and AXIS) and the
+// plug-in looks them up for every block: the names are told apart by their
+// lengths first, and the tree is searched only when it has grown.
 Orv::TResult TypeRegistry::FindType(const Orv::String& name, Orv::SmartPointer<Orv::INCType>& type) {
-  const auto found = types_.find(name);
-  if (found == types_.end()) return 1;
-  type = found->second;
-  return Orv::ORV_SUCCESS;
+  constexpr std::size_t kMostScanned = 8;
+  if (types_.size() > kMostScanned) {
+    const auto found = types_.find(name);
+    if (found == types_.end()) return 1;
+    type = found->second;
+    return Orv::ORV_SUCCESS;
+  }
+  for (const auto& [registeredName, registered] : types_) {
+    if (registeredName.size() == name.size() && std::memcmp(registeredName.data(), name.data(), name.size()) == 0) {
+      type = registered;
+      return Orv::ORV_SUCCESS;
+    }
+  }
+  return 1;
 }
 
 const Orv::String* TypeRegistry::NameOf(const Orv::INCType* type) const {
