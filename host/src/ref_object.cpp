@@ -1,6 +1,7 @@
 // The counted object base of the host, with the live-object count.
 #include "orv/base.h"
 #include "orvref/live_objects.h"
+#include "recycled_storage.h"
 
 namespace Velkor::Orv {
 namespace {
@@ -20,13 +21,14 @@ RefObject::~RefObject() {
   --liveObjects;
 }
 
+// Every host object lives in recycled storage: argument lists, types and
+// the rest are made and dropped with every block like nodes and values.
 void* RefObject::operator new(std::size_t size) {
-  if (void* block = Memory::CppMemory::allocate(size)) return block;
-  throw std::bad_alloc();
+  return OrvReference::RecycledStorage::operator new(size);
 }
 
-void RefObject::operator delete(void* block) noexcept {
-  Memory::CppMemory::free(block);
+void RefObject::operator delete(void* block, std::size_t size) noexcept {
+  OrvReference::RecycledStorage::operator delete(block, size);
 }
 
 }  // namespace Velkor::Orv

@@ -44,7 +44,8 @@ class ORV_API RefObject {
   std::int32_t refCount() const noexcept { return count_; }
 
   static void* operator new(std::size_t size);
-  static void operator delete(void* block) noexcept;
+  // Sized, so that the host can keep the storage for its next object.
+  static void operator delete(void* block, std::size_t size) noexcept;
 
  private:
   mutable std::int32_t count_ = 0;

@@ -11,6 +11,7 @@
 #include "orvref/execution_context.h"
 #include "orvref/live_objects.h"
 #include "orvref/text_forms.h"
+#include "recycled_storage.h"
 
 namespace Velkor::OrvReference {
 namespace {
@@ -84,6 +85,23 @@ TEST_F(HostArgumentList, AViewShowsTheListsOwnArgumentsWithoutReferences) {
   EXPECT_NE(list->ViewMapArgument(3, name, viewed), Orv::ORV_SUCCESS);
   EXPECT_NE(list->ViewMapArgument(-1, name, viewed), Orv::ORV_SUCCESS);
   EXPECT_EQ(name, nullptr);
+}
+
+// Argument lists are made and dropped with every word, like the nodes they
+// hold: the next list takes the storage of the last, and starts empty.
+TEST_F(HostArgumentList, ADroppedListsStorageServesTheNextList) {
+  const void* first = nullptr;
+  {
+    const SmartPointer<Orv::ArgumentExpressionList> list = new Orv::ArgumentExpressionList();
+    list->RegisterMapArgument("Value", Int(1).get());
+    first = list.get();
+  }
+  const SmartPointer<Orv::ArgumentExpressionList> next = new Orv::ArgumentExpressionList();
+  if (RecycledStorage::KeepsReleasedBlocks()) {
+    EXPECT_EQ(next.get(), first);
+  }
+  EXPECT_EQ(next->GetMapArgumentCount(), 0);
+  EXPECT_EQ(next->GetArgumentListSize(), 0);
 }
 
 TEST_F(HostArgumentList, TheListReleasesEveryArgumentWhereverItIsKept) {
