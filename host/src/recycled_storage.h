@@ -1,5 +1,5 @@
 // Storage of the host objects a parse makes and drops by the dozen with every
-// block: expression nodes and basic values. A released block is kept on a
+// block: expression nodes, values, argument lists. A released block is kept on a
 // list for its size class and handed out again to the next object of that
 // class, so that a block's nodes reuse the last block's storage instead of
 // going through the shared heap one at a time.
@@ -9,10 +9,9 @@
 
 namespace Velkor::OrvReference {
 
-// A class whose objects live in recycled storage derives from this one too
-// and brings both functions in with using-declarations (they would be
-// ambiguous with the counted object's own). Deleting through a virtual
-// destructor passes the size of the object's own class.
+// Every counted host object is allocated here (the counted base's operator
+// new and delete call these). Deleting through a virtual destructor passes
+// the size of the object's own class.
 struct RecycledStorage {
   // Throws std::bad_alloc when the runtime's heap has no storage left.
   static void* operator new(std::size_t size);

@@ -50,13 +50,10 @@ void RenderEach(const ExpressionList& nodes, std::string& out);
 // A node whose result type is `resultType` (null when it has none): GetType
 // answers for basic result types, GetResultType for every known one. The
 // basic code is worked out once; a basic type object is made only when
-// asked for. Nodes live in recycled storage.
+// asked for.
 template <class Base>
-class Node : public Base, public HostNode, public RecycledStorage {
+class Node : public Base, public HostNode {
  public:
-  using RecycledStorage::operator new;
-  using RecycledStorage::operator delete;
-
   Orv::TResult GetType(std::int32_t& typeCode) const override {
     if (!basicCode_) return 1;
     typeCode = *basicCode_;

@@ -7,17 +7,12 @@
 #include "orv/base.h"
 #include "orv/types.h"
 #include "orv/values.h"
-#include "recycled_storage.h"
 #include "values/basic_type.h"
 
 namespace Velkor::OrvReference {
 
-// Basic values live in recycled storage.
-class BasicValue final : public Orv::INCValue, public RecycledStorage {
+class BasicValue final : public Orv::INCValue {
  public:
-  using RecycledStorage::operator new;
-  using RecycledStorage::operator delete;
-
   // What a value holds, by type code: BOOL bool, CHAR char, INT int32_t,
   // REAL3 and REAL double, STRING the text, OBJECT the carried object.
   using Payload = std::variant<bool, char, std::int32_t, double, Orv::String, Orv::SmartPointer<Orv::INCObject>>;
