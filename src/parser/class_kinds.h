@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <type_traits>
 #include <typeinfo>
 #include <utility>
@@ -33,12 +34,15 @@ class ClassKinds {
 
   // Forgets the classes met so far: a new set of machine objects may live
   // with other host libraries.
-  void Clear() { classes_.clear(); }
+  void Clear() {
+    classes_.clear();
+    recent_ = {};
+  }
 
  private:
   struct Class {
-    const std::type_info* type;
-    std::array<bool, sizeof...(Kinds)> is;
+    const std::type_info* type = nullptr;
+    std::array<bool, sizeof...(Kinds)> is{};
   };
 
   template <class Kind>
@@ -48,19 +52,34 @@ class ClassKinds {
     return index;
   }
 
-  // A class found moves one place ahead, so that the classes a parse meets
-  // most are soon found first.
+  // Type information records lie a few words apart, so the bits above the
+  // lowest four tell the classes of a library apart.
+  static constexpr std::size_t kRecentSlots = 16;
+  static std::size_t SlotOf(const std::type_info* type) {
+    const auto address = reinterpret_cast<std::uintptr_t>(type);
+    return ((address >> 4) ^ (address >> 8)) % kRecentSlots;
+  }
+
+  // Each class is answered from its slot of the recent table; a class that
+  // finds its slot taken by another is looked up in the list of all.
   const Class& Of(Base& object) {
     const std::type_info* type = &typeid(object);
-    for (std::size_t i = 0; i < classes_.size(); ++i) {
-      if (classes_[i].type != type) continue;
-      if (i == 0) return classes_[0];
-      std::swap(classes_[i - 1], classes_[i]);
-      return classes_[i - 1];
+    Class& slot = recent_[SlotOf(type)];
+    if (slot.type != type) [[unlikely]]
+      slot = Find(object, type);
+    return slot;
+  }
+
+  // Out of line, so that the lookup in the recent table stays small enough
+  // to be inlined into every action that asks.
+  [[gnu::noinline]] Class Find(Base& object, const std::type_info* type) {
+    for (const Class& known : classes_) {
+      if (known.type == type) return known;
     }
     return classes_.emplace_back(Class{type, {dynamic_cast<Kinds*>(&object) != nullptr...}});
   }
 
+  std::array<Class, kRecentSlots> recent_{};
   std::vector<Class> classes_;
 };
 

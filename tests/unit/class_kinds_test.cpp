@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "orvref/execution_context.h"
@@ -15,13 +18,13 @@ namespace {
 using Orv::SmartPointer;
 
 // Another host's expression and type classes.
-class ForeignNode final : public Orv::INCObjectExpression {
+class ForeignNode : public Orv::INCObjectExpression {
  public:
   Orv::TResult GetType(std::int32_t&) const override { return 1; }
   Orv::TResult GetResultType(SmartPointer<Orv::INCType>&) const override { return 1; }
 };
 
-class ForeignValueNode final : public Orv::INCExpression {
+class ForeignValueNode : public Orv::INCExpression {
  public:
   Orv::TResult GetType(std::int32_t& code) const override {
     code = Orv::BasicType::Int;
@@ -64,6 +67,26 @@ TEST(ClassKinds, ExpressionsAreWhatDynamicCastSays) {
     ExpectDynamicCastsAnswer<Orv::INCLValue>(kinds, nodes);
     ExpectDynamicCastsAnswer<Orv::INCStructExpression>(kinds, nodes);
     if (pass == 1) kinds.Clear();
+  }
+}
+
+// Classes of which every third has a basic result: more classes than the
+// recent table has slots, so that some share one and push each other out.
+template <int Number>
+class NumberedNode final : public std::conditional_t<Number % 3 == 0, ForeignValueNode, ForeignNode> {};
+
+template <int... Numbers>
+std::vector<SmartPointer<Orv::INCObjectExpression>> NumberedNodes(std::integer_sequence<int, Numbers...>) {
+  return {SmartPointer<Orv::INCObjectExpression>(new NumberedNode<Numbers>())...};
+}
+
+TEST(ClassKinds, ManyClassesSharingSlotsKeepTheirOwnAnswers) {
+  std::vector<SmartPointer<Orv::INCObjectExpression>> nodes = NumberedNodes(std::make_integer_sequence<int, 40>());
+  ExpressionKinds kinds;
+  for (int pass = 0; pass < 3; ++pass) {
+    ExpectDynamicCastsAnswer<Orv::INCExpression>(kinds, nodes);
+    // Backwards as well, so that each class meets its slot held by another.
+    std::reverse(nodes.begin(), nodes.end());
   }
 }
 
