@@ -1,21 +1,29 @@
 #include "parser/parse_arena.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace Velkor::OrvTessan {
 
 template <class T>
-T* ParseArena::Pool<T>::Next() {
-  if (used == chunks.size() * kChunkSize) chunks.push_back(std::make_unique<T[]>(kChunkSize));
-  T* item = &chunks[used / kChunkSize][used % kChunkSize];
-  ++used;
-  return item;
+void ParseArena::Pool<T>::NextChunk() {
+  const std::size_t index = used / kChunkSize;
+  if (index == chunks.size()) chunks.push_back(std::make_unique<T[]>(kChunkSize));
+  next = chunks[index].get();
+  end = next + kChunkSize;
 }
 
+// Each entry used is made anew in its place: destroying it releases what it
+// holds, and entries never used are left alone.
 template <class T>
 void ParseArena::Pool<T>::Clear() {
-  for (std::size_t i = 0; i < used; ++i) chunks[i / kChunkSize][i % kChunkSize] = T();
+  for (std::size_t i = 0; i < used; ++i) {
+    T* item = &chunks[i / kChunkSize][i % kChunkSize];
+    std::destroy_at(item);
+    std::construct_at(item);
+  }
   used = 0;
+  next = end = nullptr;
 }
 
 Expr* ParseArena::NewExpr() {

@@ -43,7 +43,17 @@ class ParseArena {
     static constexpr std::size_t kChunkSize = 64;
     std::vector<std::unique_ptr<T[]>> chunks;
     std::size_t used = 0;
-    T* Next();
+    // The free part of the chunk being filled.
+    T* next = nullptr;
+    T* end = nullptr;
+
+    T* Next() {
+      if (next == end) NextChunk();
+      ++used;
+      return next++;
+    }
+    // Moves on to the chunk after the one filled, made when there is none.
+    void NextChunk();
     void Clear();
   };
   // Texts back to back in blocks of characters that never move; cleared,

@@ -10,9 +10,4 @@ void ScanState::SetInput(std::string_view text) {
 
 ParseState::ParseState() : programScanner(scan, macros), expressionScanner(scan, macros) {}
 
-ParseState& ParseState::Global() {
-  static ParseState state;
-  return state;
-}
-
 }  // namespace Velkor::OrvTessan

@@ -108,7 +108,11 @@ struct ParseState {
   // tests turn this off to hold the two readings side by side.
   bool readPlainBlocks = true;
 
-  static ParseState& Global();
+  // Inline, so that the actions that reach it do not pay a call each time.
+  static ParseState& Global() {
+    static ParseState state;
+    return state;
+  }
 };
 
 }  // namespace Velkor::OrvTessan

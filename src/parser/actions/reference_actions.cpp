@@ -95,9 +95,7 @@ bool PlainVariable(ParseSession& session, Expr*& result, const char* name) {
 bool RParameter(ParseSession& session, Expr*& result, std::int32_t number) {
   const ExpressionRef index = IntConstant(session, number);
   result = session.arena().NewExpr();
-  if (!ResolveRParameter(session, index, *result)) return RefuseWith(session, kUndeclaredVariable, kRParameters);
-  result->DropReferenceParts();
-  return true;
+  return ResolveRParameter(session, index, *result) || RefuseWith(session, kUndeclaredVariable, kRParameters);
 }
 
 bool FrameComponent(ParseSession& session, Expr*& result, const char* name, Expr* axis, const char* component) {

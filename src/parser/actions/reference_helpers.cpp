@@ -133,6 +133,7 @@ bool ResolveRParameter(ParseSession& session, const ExpressionRef& index, Expr& 
   // an array of structures is resolved again each time.
   const bool basicElements = result.lvalue && result.type != kFrameType && result.type != kAxisType;
   if (basicElements) resolved = {result.lvalue, result.type};
+  result.DropReferenceParts();
   return true;
 }
 

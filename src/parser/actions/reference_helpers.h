@@ -22,7 +22,8 @@ bool ResolveVariableReference(ParseSession& session, std::string_view name, std:
 
 // The R parameter at `index`, an element of the array $R, as
 // ResolveVariableReference finds it. The first R parameter of a parse
-// resolves $R; the others make their element on the array it found.
+// resolves $R; the others make their element on the array it found. The
+// result keeps only the element's expression and type, as a value.
 bool ResolveRParameter(ParseSession& session, const Orv::SmartPointer<Orv::INCObjectExpression>& index, Expr& result);
 
 }  // namespace Velkor::OrvTessan
