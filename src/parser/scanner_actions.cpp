@@ -33,13 +33,26 @@ int ScanActions::ReadInput(char* buffer, std::size_t capacity) {
   return static_cast<int>(count);
 }
 
+namespace {
+// Out of line, so that noting a start where there is room stays a few
+// instructions in the action every token runs.
+[[gnu::noinline]] void AppendGrowing(std::vector<std::size_t>& starts, std::size_t start) {
+  starts.push_back(start);
+}
+}  // namespace
+
 void ScanActions::Matched(const char* text, int length) {
   match_ = {text, static_cast<std::size_t>(length)};
   if (scan_.prescan) return;
   // A match read again under other rules begins where it began.
   const auto start = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(filledPosition_) + (text - filled_));
   std::vector<std::size_t>& starts = scan_.matchStarts;
-  if (starts.empty() || starts.back() != start) starts.push_back(start);
+  if (!starts.empty() && starts.back() == start) return;
+  if (starts.size() == starts.capacity()) [[unlikely]] {
+    AppendGrowing(starts, start);
+  } else {
+    starts.push_back(start);
+  }
 }
 
 void ScanActions::Fatal(const char* message) {
