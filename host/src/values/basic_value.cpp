@@ -15,26 +15,26 @@ constexpr Orv::TResult kNoSuchReading = 1;
 }  // namespace
 
 SmartPointer<BasicValue> BasicValue::Bool(bool value) {
-  return new BasicValue(BasicCode::Bool, value);
+  return new BasicValue(BasicCode::Bool, std::in_place_type<bool>, value);
 }
 SmartPointer<BasicValue> BasicValue::Char(char value) {
-  return new BasicValue(BasicCode::Char, value);
+  return new BasicValue(BasicCode::Char, std::in_place_type<char>, value);
 }
 SmartPointer<BasicValue> BasicValue::Int(std::int32_t value) {
-  return new BasicValue(BasicCode::Int, value);
+  return new BasicValue(BasicCode::Int, std::in_place_type<std::int32_t>, value);
 }
 SmartPointer<BasicValue> BasicValue::Real(double value) {
-  return new BasicValue(BasicCode::Real, value);
+  return new BasicValue(BasicCode::Real, std::in_place_type<double>, value);
 }
 SmartPointer<BasicValue> BasicValue::Real3(double value) {
-  return new BasicValue(BasicCode::Real3, value);
+  return new BasicValue(BasicCode::Real3, std::in_place_type<double>, value);
 }
 SmartPointer<BasicValue> BasicValue::Text(const Orv::String& value) {
-  return new BasicValue(BasicCode::String, value);
+  return new BasicValue(BasicCode::String, std::in_place_type<Orv::String>, value);
 }
 
 SmartPointer<BasicValue> BasicValue::Reference(Orv::INCObject* object) {
-  return new BasicValue(BasicCode::Object, SmartPointer<Orv::INCObject>(object));
+  return new BasicValue(BasicCode::Object, std::in_place_type<SmartPointer<Orv::INCObject>>, object);
 }
 
 SmartPointer<BasicValue> BasicValue::Zero(std::int32_t code) {

@@ -2,6 +2,7 @@
 // may share them.
 #pragma once
 
+#include <utility>
 #include <variant>
 
 #include "orv/base.h"
@@ -43,7 +44,10 @@ class BasicValue final : public Orv::INCValue {
   Orv::TResult GetReferencedObject(Orv::SmartPointer<Orv::INCObject>& object) const override;
 
  private:
-  BasicValue(std::int32_t code, Payload payload) : code_(code), payload_(std::move(payload)) {}
+  // The payload is made in place, as the alternative `Held`.
+  template <class Held, class Value>
+  BasicValue(std::int32_t code, std::in_place_type_t<Held> held, Value&& value)
+      : code_(code), payload_(held, std::forward<Value>(value)) {}
 
   std::int32_t code_;
   Payload payload_;
