@@ -37,8 +37,9 @@ void RegisterFrameType(Orv::IExecutionContext& context, Orv::IValueFactory& fact
   SmartPointer<Orv::INCStruct> neutral;
   frameType->CreateValue(neutral);
   if (!neutral) return;
-  if (const auto scale = FindFrameComponent(*neutral, kScale)) {
-    for (std::int32_t axis = 0; axis < kFrameAxisCount; ++axis) WriteFrameElement(*scale, axis, 1.0, factory);
+  FrameElements elements(&factory, FrameElements::Written::kNew);
+  if (const auto scale = elements.Component(*neutral, kScale)) {
+    for (std::int32_t axis = 0; axis < kFrameAxisCount; ++axis) elements.Write(*scale, axis, 1.0);
   }
   frameType->SetDefaultValue(neutral.get());
 }

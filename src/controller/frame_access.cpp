@@ -1,32 +1,49 @@
 #include "controller/frame_access.h"
 
+#include <cmath>
+
 namespace Velkor::OrvTessan {
 
 using Orv::SmartPointer;
 
-SmartPointer<Orv::INCArray> FindFrameComponent(Orv::INCStruct& frame, const Orv::String& name) {
+namespace {
+
+// Equal and of the same sign: 0.0 and -0.0 are different elements.
+bool SameReal(double a, double b) {
+  return a == b && std::signbit(a) == std::signbit(b);
+}
+
+}  // namespace
+
+SmartPointer<Orv::INCArray> FrameElements::Component(Orv::INCStruct& frame, const Orv::String& name) {
   SmartPointer<Orv::INCObject> member;
   if (frame.GetMember(name, member) != Orv::ORV_SUCCESS) return nullptr;
-  return Orv::DynamicPointerCast<Orv::INCArray>(member);
+  return kinds_.As<Orv::INCArray>(member.get());
 }
 
-bool ReadFrameElement(Orv::INCArray& component, std::int32_t axis, double& value) {
+bool FrameElements::Read(Orv::INCArray& component, std::int32_t axis, double& value) {
   SmartPointer<Orv::INCObject> element;
   if (component.GetElement(1, &axis, element) != Orv::ORV_SUCCESS) return false;
-  const auto number = Orv::DynamicPointerCast<Orv::INCValue>(element);
-  return number && number->GetReal(value) == Orv::ORV_SUCCESS;
+  const Orv::INCValue* number = kinds_.As<Orv::INCValue>(element.get());
+  return number != nullptr && number->GetReal(value) == Orv::ORV_SUCCESS;
 }
 
-double FrameElementOr(Orv::INCArray& component, std::int32_t axis, double fallback) {
+double FrameElements::ReadOr(Orv::INCArray& component, std::int32_t axis, double fallback) {
   double value = fallback;
-  if (axis < 0 || !ReadFrameElement(component, axis, value)) return fallback;
+  if (axis < 0 || !Read(component, axis, value)) return fallback;
   return value;
 }
 
-bool WriteFrameElement(Orv::INCArray& component, std::int32_t axis, double value, Orv::IValueFactory& factory) {
-  SmartPointer<Orv::INCValue> number;
-  if (factory.CreateRealValue(value, number) != Orv::ORV_SUCCESS || !number) return false;
-  return component.SetElement(1, &axis, number.get()) == Orv::ORV_SUCCESS;
+bool FrameElements::Write(Orv::INCArray& component, std::int32_t axis, double value) {
+  double present = 0.0;
+  if (written_ == Written::kNew && Read(component, axis, present) && SameReal(present, value)) return true;
+  if (!lastWritten_ || !SameReal(value, lastValue_)) {
+    SmartPointer<Orv::INCValue> number;
+    if (factory_ == nullptr || factory_->CreateRealValue(value, number) != Orv::ORV_SUCCESS || !number) return false;
+    lastWritten_ = std::move(number);
+    lastValue_ = value;
+  }
+  return component.SetElement(1, &axis, lastWritten_.get()) == Orv::ORV_SUCCESS;
 }
 
 }  // namespace Velkor::OrvTessan

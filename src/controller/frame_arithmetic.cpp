@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "controller/frame_access.h"
 #include "controller/frame_conversion.h"
 
 namespace Velkor::OrvTessan {
@@ -26,7 +25,7 @@ double MirrorInverse(double flag) {
 }
 
 // Inverts, element by element, every axis that is not a geometry axis.
-void InvertOtherAxes(Orv::INCStruct& frame, const GeometryIndices& geometry, Orv::IValueFactory& factory) {
+void InvertOtherAxes(Orv::INCStruct& frame, const GeometryIndices& geometry, FrameElements& elements) {
   const struct {
     const char* name;
     double (*inverse)(double);
@@ -36,37 +35,36 @@ void InvertOtherAxes(Orv::INCStruct& frame, const GeometryIndices& geometry, Orv
                     {kMirror, MirrorInverse},
                     {kFineTranslation, Negated}};
   for (const auto& [name, inverse] : components) {
-    const auto component = FindFrameComponent(frame, name);
+    const auto component = elements.Component(frame, name);
     if (!component) continue;
     for (std::int32_t axis = 0; axis < kFrameAxisCount; ++axis) {
       if (std::find(geometry.begin(), geometry.end(), axis) != geometry.end()) continue;
       double value = 0.0;
-      if (ReadFrameElement(*component, axis, value)) WriteFrameElement(*component, axis, inverse(value), factory);
+      if (elements.Read(*component, axis, value)) elements.Write(*component, axis, inverse(value));
     }
   }
 }
 
 }  // namespace
 
-void InvertFrameInPlace(Orv::INCStruct& frame, const Orv::IChannel& channel, Orv::IValueFactory& factory) {
+void InvertFrameInPlace(Orv::INCStruct& frame, const Orv::IChannel& channel, FrameElements& elements) {
   const GeometryIndices geometry = ResolveGeometryAxes(channel, kChannelGeometry);
   Orv::Matrix matrix;
-  if (FrameToMatrix(frame, matrix, geometry, channel)) {
+  if (FrameToMatrix(frame, matrix, geometry, channel, elements)) {
     matrix.Inverse();  // a singular matrix stays as it is
-    MatrixToFrame(frame, matrix, geometry, channel, factory);
+    MatrixToFrame(frame, matrix, geometry, channel, elements);
   }
-  InvertOtherAxes(frame, geometry, factory);
+  InvertOtherAxes(frame, geometry, elements);
 }
 
-bool AddFrameOffsets(Orv::INCStruct& left, Orv::INCStruct& right, Orv::INCStruct& result, Orv::IValueFactory& factory) {
+bool AddFrameOffsets(Orv::INCStruct& left, Orv::INCStruct& right, Orv::INCStruct& result, FrameElements& elements) {
   for (const char* name : {kTranslation, kFineTranslation}) {
-    const auto sum = FindFrameComponent(result, name);
-    const auto first = FindFrameComponent(left, name);
-    const auto second = FindFrameComponent(right, name);
+    const auto sum = elements.Component(result, name);
+    const auto first = elements.Component(left, name);
+    const auto second = elements.Component(right, name);
     if (!sum || !first || !second) return false;
     for (std::int32_t axis = 0; axis < kFrameAxisCount; ++axis) {
-      const double total = FrameElementOr(*first, axis, 0.0) + FrameElementOr(*second, axis, 0.0);
-      WriteFrameElement(*sum, axis, total, factory);
+      elements.Write(*sum, axis, elements.ReadOr(*first, axis, 0.0) + elements.ReadOr(*second, axis, 0.0));
     }
   }
   return true;

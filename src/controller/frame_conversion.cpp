@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "controller/angles.h"
-#include "controller/frame_access.h"
 
 namespace Velkor::OrvTessan {
 namespace {
@@ -13,9 +12,10 @@ constexpr std::int32_t kZxzRotation = 1;
 
 using Triple = std::array<double, 3>;
 
-Triple GeometryElements(Orv::INCArray& component, const GeometryIndices& axes, double fallback) {
-  return {FrameElementOr(component, axes[0], fallback), FrameElementOr(component, axes[1], fallback),
-          FrameElementOr(component, axes[2], fallback)};
+Triple GeometryElements(FrameElements& elements, Orv::INCArray& component, const GeometryIndices& axes,
+                        double fallback) {
+  return {elements.ReadOr(component, axes[0], fallback), elements.ReadOr(component, axes[1], fallback),
+          elements.ReadOr(component, axes[2], fallback)};
 }
 
 Orv::Vector AsVector(const Triple& values) {
@@ -38,35 +38,36 @@ void Rotate(Orv::Matrix& matrix, const Triple& degrees, std::int32_t sequence) {
 
 }  // namespace
 
-bool FrameToMatrix(Orv::INCStruct& frame, Orv::Matrix& matrix, GeometryIndices axes, const Orv::IChannel& channel) {
+bool FrameToMatrix(Orv::INCStruct& frame, Orv::Matrix& matrix, GeometryIndices axes, const Orv::IChannel& channel,
+                   FrameElements& elements) {
   axes = ResolveGeometryAxes(channel, axes);
 
-  const auto scale = FindFrameComponent(frame, kScale);
+  const auto scale = elements.Component(frame, kScale);
   if (!scale) return false;
-  const auto mirror = FindFrameComponent(frame, kMirror);
+  const auto mirror = elements.Component(frame, kMirror);
   if (!mirror) return false;
-  Triple factors = GeometryElements(*scale, axes, 1.0);
-  const Triple mirrored = GeometryElements(*mirror, axes, 0.0);
+  Triple factors = GeometryElements(elements, *scale, axes, 1.0);
+  const Triple mirrored = GeometryElements(elements, *mirror, axes, 0.0);
   for (std::size_t k = 0; k < factors.size(); ++k) {
     if (mirrored[k] > 0.0) factors[k] = -factors[k];
   }
   matrix = Orv::Matrix();
   matrix.Scale(AsVector(factors));
 
-  const auto rotation = FindFrameComponent(frame, kRotation);
+  const auto rotation = elements.Component(frame, kRotation);
   if (!rotation) return false;
-  Rotate(matrix, GeometryElements(*rotation, axes, 0.0), channel.GetRotationSequence());
+  Rotate(matrix, GeometryElements(elements, *rotation, axes, 0.0), channel.GetRotationSequence());
 
   for (const char* name : {kTranslation, kFineTranslation}) {
-    const auto translation = FindFrameComponent(frame, name);
+    const auto translation = elements.Component(frame, name);
     if (!translation) return false;
-    matrix.Trans(AsVector(GeometryElements(*translation, axes, 0.0)));
+    matrix.Trans(AsVector(GeometryElements(elements, *translation, axes, 0.0)));
   }
   return true;
 }
 
 bool MatrixToFrame(Orv::INCStruct& frame, const Orv::Matrix& matrix, GeometryIndices axes, const Orv::IChannel& channel,
-                   Orv::IValueFactory& factory) {
+                   FrameElements& elements) {
   Triple translation, rotation, scale, mirror;
   for (int k = 0; k < 3; ++k) {
     translation[k] = matrix.GetTranslation(k);
@@ -86,10 +87,10 @@ bool MatrixToFrame(Orv::INCStruct& frame, const Orv::Matrix& matrix, GeometryInd
                 {kScale, scale},
                 {kMirror, mirror}};
   for (const auto& [name, values] : writes) {
-    const auto component = FindFrameComponent(frame, name);
+    const auto component = elements.Component(frame, name);
     if (!component) return false;
     for (std::size_t k = 0; k < axes.size(); ++k) {
-      if (axes[k] >= 0) WriteFrameElement(*component, axes[k], values[k], factory);
+      if (axes[k] >= 0) elements.Write(*component, axes[k], values[k]);
     }
   }
   return true;

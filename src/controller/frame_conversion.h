@@ -4,9 +4,9 @@
 // neither conversion reports a message of its own.
 #pragma once
 
+#include "controller/frame_access.h"
 #include "controller/geometry_axes.h"
 #include "orv/channel.h"
-#include "orv/factories.h"
 #include "orv/matrix.h"
 #include "orv/values.h"
 
@@ -14,12 +14,13 @@ namespace Velkor::OrvTessan {
 
 // Scale (with mirror), rotation (in the channel's rotation sequence), coarse
 // and then fine translation, applied to the identity in that order.
-bool FrameToMatrix(Orv::INCStruct& frame, Orv::Matrix& matrix, GeometryIndices axes, const Orv::IChannel& channel);
+bool FrameToMatrix(Orv::INCStruct& frame, Orv::Matrix& matrix, GeometryIndices axes, const Orv::IChannel& channel,
+                   FrameElements& elements);
 
 // Writes the matrix's translation, rotation (always decomposed Z-Y-X), scale
 // and mirror into the geometry axes of the frame, with a fine translation of
 // 0. The other axes are not touched.
 bool MatrixToFrame(Orv::INCStruct& frame, const Orv::Matrix& matrix, GeometryIndices axes, const Orv::IChannel& channel,
-                   Orv::IValueFactory& factory);
+                   FrameElements& elements);
 
 }  // namespace Velkor::OrvTessan

@@ -42,24 +42,25 @@ bool SetFrameByTrafoCommand::Execute(Arguments arguments, Orv::IChannel* channel
 
   Orv::String transformation;
   if (!FetchString(arguments, 1, transformation, report)) return false;
-  const auto translation = FindFrameComponent(*frame, kTranslation);
-  if (!translation) return report.Fail(kInternalError);
   const auto factory = ChannelValueFactory(*channel);
+  FrameElements elements(factory.get());
+  const auto translation = elements.Component(*frame, kTranslation);
+  if (!translation) return report.Fail(kInternalError);
   if (!factory) return report.FailQuietly();
 
   for (std::int32_t axis = 0; axis < kFrameAxisCount; ++axis) {
     double offset = 0.0;
     if (channel->GetTransformationOffset(transformation, axis, offset) == Orv::ORV_SUCCESS) {
-      WriteFrameElement(*translation, axis, offset, *factory);
+      elements.Write(*translation, axis, offset);
     }
   }
 
   // The host knows no such transformation.
-  double elements[4][4];
-  if (channel->GetTransformationMatrix(transformation, elements) != Orv::ORV_SUCCESS) {
+  double matrixElements[4][4];
+  if (channel->GetTransformationMatrix(transformation, matrixElements) != Orv::ORV_SUCCESS) {
     return report.Fail(kWrongArgumentType);
   }
-  if (!MatrixToFrame(*frame, Orv::Matrix(elements), kChannelGeometry, *channel, *factory)) {
+  if (!MatrixToFrame(*frame, Orv::Matrix(matrixElements), kChannelGeometry, *channel, elements)) {
     return report.Fail(kInternalError);
   }
   return true;

@@ -20,13 +20,14 @@ bool SetFrameElementCommand::Execute(Arguments arguments, Orv::IChannel* channel
   }
 
   // Every member of the frame is accepted, "Offsets" included.
-  const auto component = FindFrameComponent(*frame, componentName);
+  const auto factory = ChannelValueFactory(*channel);
+  FrameElements elements(factory.get());
+  const auto component = elements.Component(*frame, componentName);
   if (!component) return report.Fail(kInternalError);
   std::int32_t axis = -1;
   if (channel->GetAxisIndex(axisName, axis) != Orv::ORV_SUCCESS) return report.Fail(kUnknownAxis, axisName);
 
-  const auto factory = ChannelValueFactory(*channel);
-  if (!factory || !WriteFrameElement(*component, axis, value, *factory)) return report.FailQuietly();
+  if (!elements.Write(*component, axis, value)) return report.FailQuietly();
   return true;
 }
 

@@ -48,11 +48,11 @@ SmartPointer<Orv::INCStruct> FindFrameVariable(const Arguments& arguments, Orv::
 
 // Reads the component's element of every present geometry axis; false when
 // one cannot be read.
-bool ReadGeometryElements(Orv::INCArray& component, const std::vector<GeometryAxis>& axes,
+bool ReadGeometryElements(FrameElements& elements, Orv::INCArray& component, const std::vector<GeometryAxis>& axes,
                           std::vector<double>& values) {
   values.resize(axes.size());
   for (std::size_t k = 0; k < axes.size(); ++k) {
-    if (!ReadFrameElement(component, axes[k].index, values[k])) return false;
+    if (!elements.Read(component, axes[k].index, values[k])) return false;
   }
   return true;
 }
@@ -97,18 +97,19 @@ bool SetFrameTransformationCommand::Execute(Arguments arguments, Orv::IChannel* 
   if (frame->GetMember(componentName, member) != Orv::ORV_SUCCESS) return report.Fail(kWrongVariableType, variable);
   const auto component = Orv::DynamicPointerCast<Orv::INCArray>(member);
   if (!component) return report.Fail(kInternalError);
+  FrameElements elements;
 
   if (componentName == kTranslation) {
     for (std::int32_t axis = 0; axis < kFrameAxisCount; ++axis) {
       double offset = 0.0;
-      if (ReadFrameElement(*component, axis, offset)) channel->SetTransformationOffset(transformation, axis, offset);
+      if (elements.Read(*component, axis, offset)) channel->SetTransformationOffset(transformation, axis, offset);
     }
     return true;
   }
 
   const std::vector<GeometryAxis> axes = PresentGeometryAxes(*channel);
   std::vector<double> values;
-  if (!ReadGeometryElements(*component, axes, values)) return report.Fail(kWrongVariableType, variable);
+  if (!ReadGeometryElements(elements, *component, axes, values)) return report.Fail(kWrongVariableType, variable);
   ApplyGeometryComponent(*channel, transformation, componentName, axes, values);
   return true;
 }

@@ -17,29 +17,30 @@ bool SetTrafoByFrameCommand::Execute(Arguments arguments, Orv::IChannel* channel
   const auto frame = FetchStructArgument(arguments, 1, report);
   if (!frame) return false;
 
-  const auto translation = FindFrameComponent(*frame, kTranslation);
+  FrameElements elements;
+  const auto translation = elements.Component(*frame, kTranslation);
   if (!translation) return report.Fail(kInternalError);
   for (std::int32_t axis = 0; axis < kFrameAxisCount; ++axis) {
     double offset = 0.0;
-    if (ReadFrameElement(*translation, axis, offset)) channel->SetTransformationOffset(transformation, axis, offset);
+    if (elements.Read(*translation, axis, offset)) channel->SetTransformationOffset(transformation, axis, offset);
   }
 
-  const auto fine = FindFrameComponent(*frame, kFineTranslation);
+  const auto fine = elements.Component(*frame, kFineTranslation);
   if (!fine) return report.Fail(kInternalError);
   for (std::int32_t axis = 0; axis < kFrameAxisCount; ++axis) {
     double offset = 0.0;
     if (channel->GetTransformationOffset(transformation, axis, offset) != Orv::ORV_SUCCESS) offset = 0.0;
     double fineOffset = 0.0;
-    if (ReadFrameElement(*fine, axis, fineOffset)) {
+    if (elements.Read(*fine, axis, fineOffset)) {
       channel->SetTransformationOffset(transformation, axis, offset + fineOffset);
     }
   }
 
   Orv::Matrix matrix;
-  if (!FrameToMatrix(*frame, matrix, kChannelGeometry, *channel)) return report.Fail(kInternalError);
-  double elements[4][4];
-  matrix.CopyInto(elements);
-  channel->SetTransformationMatrix(transformation, elements);
+  if (!FrameToMatrix(*frame, matrix, kChannelGeometry, *channel, elements)) return report.Fail(kInternalError);
+  double matrixElements[4][4];
+  matrix.CopyInto(matrixElements);
+  channel->SetTransformationMatrix(transformation, matrixElements);
   return true;
 }
 

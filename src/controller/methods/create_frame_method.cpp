@@ -15,9 +15,10 @@ bool CreateFrameMethod::Evaluate(Orv::IExecutionContext& context, const Argument
   const auto frame = NewStructValue(context, kFrameTypeName);
   const auto factory = context.GetValueFactory();
   if (!frame || !factory) return report.Fail(kInternalError);
+  FrameElements elements(factory.get(), FrameElements::Written::kNew);
   // Neutral scale even when the channel's default frame lacks it.
-  if (const auto scale = FindFrameComponent(*frame, kScale)) {
-    for (std::int32_t axis = 0; axis < kFrameAxisCount; ++axis) WriteFrameElement(*scale, axis, 1.0, *factory);
+  if (const auto scale = elements.Component(*frame, kScale)) {
+    for (std::int32_t axis = 0; axis < kFrameAxisCount; ++axis) elements.Write(*scale, axis, 1.0);
   }
 
   const std::int32_t count = ArgumentCount(arguments);
@@ -25,7 +26,7 @@ bool CreateFrameMethod::Evaluate(Orv::IExecutionContext& context, const Argument
 
   Orv::String componentName;
   if (!FetchString(arguments, 0, componentName, report)) return false;
-  const auto component = FindFrameComponent(*frame, componentName);
+  const auto component = elements.Component(*frame, componentName);
   if (!component) return report.Fail(kWrongArgumentType);
   // Every index needs its value.
   if (count % 2 == 0) return report.Fail(kWrongArgumentType);

@@ -18,14 +18,15 @@ bool GetFrameElementMethod::Evaluate(Orv::IExecutionContext& context, const Argu
   if (!FetchString(arguments, 1, componentName, report) || !FetchString(arguments, 2, axisName, report)) {
     return false;
   }
-  const auto component = FindFrameComponent(*frame, componentName);
+  FrameElements elements;
+  const auto component = elements.Component(*frame, componentName);
   if (!component) return report.Fail(kInternalError);
 
   Orv::IChannel* channel = context.GetChannel();
   if (channel == nullptr) return report.Fail(kInternalError);
   std::int32_t axis = -1;
   double element = 0.0;
-  if (channel->GetAxisIndex(axisName, axis) != Orv::ORV_SUCCESS || !ReadFrameElement(*component, axis, element)) {
+  if (channel->GetAxisIndex(axisName, axis) != Orv::ORV_SUCCESS || !elements.Read(*component, axis, element)) {
     return report.Fail(kWrongArgumentType);
   }
   return SetMethodResult(MakeRealValue(context, element), result, report);

@@ -17,10 +17,9 @@ bool GetFrameFromMatrixMethod::Evaluate(Orv::IExecutionContext& context, const A
   const auto frame = NewStructValue(context, kFrameTypeName);
   Orv::IChannel* channel = context.GetChannel();
   const auto factory = context.GetValueFactory();
-  if (!frame || channel == nullptr || !factory ||
-      !MatrixToFrame(*frame, matrix, kChannelGeometry, *channel, *factory)) {
-    return report.Fail(kInternalError);
-  }
+  if (!frame || channel == nullptr || !factory) return report.Fail(kInternalError);
+  FrameElements elements(factory.get(), FrameElements::Written::kNew);
+  if (!MatrixToFrame(*frame, matrix, kChannelGeometry, *channel, elements)) return report.Fail(kInternalError);
   return SetMethodResult(frame, result, report);
 }
 

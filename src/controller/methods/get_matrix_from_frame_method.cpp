@@ -15,7 +15,8 @@ bool GetMatrixFromFrameMethod::Evaluate(Orv::IExecutionContext& context, const A
   if (!frame) return false;
   Orv::IChannel* channel = context.GetChannel();
   Orv::Matrix matrix;
-  if (channel == nullptr || !FrameToMatrix(*frame, matrix, kChannelGeometry, *channel)) {
+  FrameElements elements;
+  if (channel == nullptr || !FrameToMatrix(*frame, matrix, kChannelGeometry, *channel, elements)) {
     return report.Fail(kInternalError);
   }
 

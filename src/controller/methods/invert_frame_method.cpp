@@ -20,7 +20,9 @@ bool InvertFrameMethod::Evaluate(Orv::IExecutionContext& context, const Argument
   const auto factory = context.GetValueFactory();
   if (!inverse || channel == nullptr || !factory) return report.Fail(kInternalError);
 
-  InvertFrameInPlace(*inverse, *channel, *factory);
+  // The copy is the method's own until it is handed over.
+  FrameElements elements(factory.get(), FrameElements::Written::kNew);
+  InvertFrameInPlace(*inverse, *channel, elements);
   return SetMethodResult(inverse, result, report);
 }
 

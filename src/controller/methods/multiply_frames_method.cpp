@@ -26,6 +26,7 @@ bool MultiplyFramesMethod::Evaluate(Orv::IExecutionContext& context, const Argum
   Orv::IChannel* channel = context.GetChannel();
   const auto factory = context.GetValueFactory();
   if (!product || channel == nullptr || !factory) return report.FailQuietly();
+  FrameElements elements(factory.get(), FrameElements::Written::kNew);
 
   const auto first = FetchStructArgument(arguments, 0, report);
   if (!first) return false;
@@ -39,11 +40,12 @@ bool MultiplyFramesMethod::Evaluate(Orv::IExecutionContext& context, const Argum
   }
 
   Orv::Matrix firstMatrix, secondMatrix;
-  if (!AddFrameOffsets(*first, *second, *product, *factory) || !FrameToMatrix(*first, firstMatrix, axes, *channel) ||
-      !FrameToMatrix(*second, secondMatrix, axes, *channel)) {
+  if (!AddFrameOffsets(*first, *second, *product, elements) ||
+      !FrameToMatrix(*first, firstMatrix, axes, *channel, elements) ||
+      !FrameToMatrix(*second, secondMatrix, axes, *channel, elements)) {
     return report.Fail(kWrongArgumentType);
   }
-  if (!MatrixToFrame(*product, firstMatrix * secondMatrix, axes, *channel, *factory)) {
+  if (!MatrixToFrame(*product, firstMatrix * secondMatrix, axes, *channel, elements)) {
     return report.Fail(kInternalError);
   }
   return SetMethodResult(product, result, report);
