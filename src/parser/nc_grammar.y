@@ -68,7 +68,7 @@ using namespace Velkor::OrvTessan;
   const char* text;
   std::int32_t integer;
   double real;
-  Velkor::OrvTessan::AddressWord address;
+  const Velkor::OrvTessan::AddressWord* address;
   Velkor::OrvTessan::Expr* expr;
   Velkor::Orv::ArgumentExpressionList* list;
   Velkor::OrvTessan::ArrayInitializer* arrayInit;
@@ -271,15 +271,15 @@ addressExpression
 
 word
   : FIX_ADDRESS intermediate expression subProgArguments
-                                                   { TRY(FixedAddressWord(session, $1, $3, $4)); }
-  | addressConstant signedConst                    { TRY(ConstantAddressWord(session, $1, $2)); }
-  | addressAssignment '=' addressExpression        { TRY(AssignedAddressWord(session, $1, $3)); }
-  | addressConstant intValue '=' addressExpression { TRY(ExtendedAddressWord(session, $1, $2, $4)); }
-  | SPOS_ADDRESS intValue '=' addressExpression    { TRY(ExtendedAddressWord(session, $1, $2, $4)); }
+                                                   { TRY(FixedAddressWord(session, *$1, $3, $4)); }
+  | addressConstant signedConst                    { TRY(ConstantAddressWord(session, *$1, $2)); }
+  | addressAssignment '=' addressExpression        { TRY(AssignedAddressWord(session, *$1, $3)); }
+  | addressConstant intValue '=' addressExpression { TRY(ExtendedAddressWord(session, *$1, $2, $4)); }
+  | SPOS_ADDRESS intValue '=' addressExpression    { TRY(ExtendedAddressWord(session, *$1, $2, $4)); }
   | addressExprAssignment '[' expression ']' '=' addressExpression
-                                                   { TRY(ComputedAddressWord(session, $1, $3, $6)); }
+                                                   { TRY(ComputedAddressWord(session, *$1, $3, $6)); }
   | FIX_AX_ADDRESS '[' expression ']' '=' addressExpression
-                                                   { TRY(AxisAddressWord(session, $1, $3, $6)); }
+                                                   { TRY(AxisAddressWord(session, *$1, $3, $6)); }
   | 'G' intValue                                   { TRY(GWord(session, $2)); }
   | 'G' '[' expression ']' '=' expression          { TRY(GroupGWord(session, $3, $6)); }
   | 'M' intValue                                   { TRY(MWord(session, $2)); }
@@ -408,10 +408,10 @@ variableName
   ;
 
 axisName
-  : AXIS_ADDRESS                                   { $$ = AxisNameText(session, $1, nullptr); }
-  | AXIS_ADDRESS INTEGER_VALUE                     { $$ = AxisNameText(session, $1, $2); }
-  | EXT_VAR_ADDRESS                                { TRY($$ = SpindleNameText(session, $1, nullptr)); }
-  | EXT_VAR_ADDRESS INTEGER_VALUE                  { TRY($$ = SpindleNameText(session, $1, $2)); }
+  : AXIS_ADDRESS                                   { $$ = AxisNameText(session, *$1, nullptr); }
+  | AXIS_ADDRESS INTEGER_VALUE                     { $$ = AxisNameText(session, *$1, $2); }
+  | EXT_VAR_ADDRESS                                { TRY($$ = SpindleNameText(session, *$1, nullptr)); }
+  | EXT_VAR_ADDRESS INTEGER_VALUE                  { TRY($$ = SpindleNameText(session, *$1, $2)); }
   ;
 
 lValue
@@ -522,7 +522,7 @@ msgStmt
 
 subprogramName
   : SI_ID
-  | FIX_ADDRESS STRING_VALUE                       { $$ = NumberedSubprogramName(session, $1, $2); }
+  | FIX_ADDRESS STRING_VALUE                       { $$ = NumberedSubprogramName(session, *$1, $2); }
   ;
 
 subProgDeclaration
@@ -587,9 +587,9 @@ trailStmt
   ;
 
 axisArg
-  : AXIS_ADDRESS                                   { TRY(AxisArgument(session, $$, $1, nullptr)); }
-  | AXIS_ADDRESS INTEGER_VALUE                     { TRY(AxisArgument(session, $$, $1, $2)); }
-  | EXT_VAR_ADDRESS intValue                       { TRY(SpindleAxisArgument(session, $$, $1, $2)); }
+  : AXIS_ADDRESS                                   { TRY(AxisArgument(session, $$, *$1, nullptr)); }
+  | AXIS_ADDRESS INTEGER_VALUE                     { TRY(AxisArgument(session, $$, *$1, $2)); }
+  | EXT_VAR_ADDRESS intValue                       { TRY(SpindleAxisArgument(session, $$, *$1, $2)); }
   | lValue                                         { TRY(AxisVariableArgument(session, $$, $1)); }
   ;
 
@@ -728,7 +728,7 @@ optionalID
 
 repeatCount
   : %empty                                         { TRY(DefaultRepeatCount(session, $$)); }
-  | FIX_ADDRESS intermediate expression            { TRY(RepeatCount(session, $$, $1, $3)); }
+  | FIX_ADDRESS intermediate expression            { TRY(RepeatCount(session, $$, *$1, $3)); }
   ;
 
 /*

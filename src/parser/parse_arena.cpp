@@ -44,6 +44,12 @@ const char* ParseArena::Keep(std::string_view text) {
   return texts_.Keep(text);
 }
 
+const AddressWord* ParseArena::Keep(const AddressWord& address) {
+  AddressWord* kept = addresses_.Next();
+  *kept = address;
+  return kept;
+}
+
 const char* ParseArena::TextStore::Keep(std::string_view text) {
   const std::size_t needed = text.size() + 1;
   // A text longer than what is left of a block goes to the next block with
@@ -72,6 +78,7 @@ void ParseArena::Clear() {
   exprs_.Clear();
   initializers_.Clear();
   lists_.Clear();
+  addresses_.Clear();
   texts_.Clear();
 }
 

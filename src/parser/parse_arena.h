@@ -23,6 +23,9 @@ class ParseArena {
   Orv::ArgumentExpressionList* NewArgumentList();
   // A zero-terminated copy of the text, alive until the arena is cleared.
   const char* Keep(std::string_view text);
+  // A copy of an address token, alive until the arena is cleared: the
+  // parser's stack holds it by pointer, so that its values stay one word.
+  const AddressWord* Keep(const AddressWord& address);
 
   // An array a parse resolved once, as the base of the elements it names:
   // the array's expression and the parser type of its elements.
@@ -77,6 +80,7 @@ class ParseArena {
   Pool<Expr> exprs_;
   Pool<ArrayInitializer> initializers_;
   Pool<Orv::SmartPointer<Orv::ArgumentExpressionList>> lists_;
+  Pool<AddressWord> addresses_;
   TextStore texts_;
 };
 

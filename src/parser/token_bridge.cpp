@@ -1,6 +1,7 @@
 // Hands the scanner's tokens to the generated parser: the token code, and the
-// view of the scanner's value record that the token carries. Token texts are
-// copied into the parse arena, so they stay valid for the whole parse.
+// view of the scanner's value record that the token carries. Token texts and
+// address words are copied into the parse arena, so they stay valid for the
+// whole parse.
 #include "parser/nc_grammar.h"
 
 using namespace Velkor::OrvTessan;
@@ -23,7 +24,7 @@ int nclex(NCSTYPE* value, ParseSession& session) {
       value->integer = record.integer;
       break;
     case TokenValue::View::kAddress:
-      value->address = record.address;
+      value->address = session.arena().Keep(record.address);
       break;
     case TokenValue::View::kNone:
       break;

@@ -1,7 +1,8 @@
 // Texts kept by the parse arena: every one stays whole where it was put until
 // the arena is cleared, however many there are and however long, and a
 // cleared arena keeps texts as well as a fresh one. Its expression entries
-// stay where they are and come back empty once cleared.
+// stay where they are and come back empty once cleared; address words kept
+// are copies that stay where they were put.
 #include "parser/parse_arena.h"
 
 #include <gtest/gtest.h>
@@ -73,6 +74,29 @@ TEST(ParseArena, ExpressionEntriesStayPutAndComeBackEmpty) {
     EXPECT_EQ(arena.NewExpr(), entry);
     EXPECT_EQ(entry->type, kIntType);
     EXPECT_FALSE(entry->expression);
+  }
+}
+
+// Address words are copies, each in a place of its own over several chunks:
+// the token's record they came from is overwritten by the next token.
+TEST(ParseArena, KeptAddressWordsAreCopiesThatStayPut) {
+  ParseArena arena;
+  for (int pass = 0; pass < 2; ++pass) {
+    AddressWord record{};
+    std::vector<const AddressWord*> kept;
+    for (std::int32_t i = 0; i < 150; ++i) {
+      record.name[0] = static_cast<char>('A' + i % 26);
+      record.valueType = i;
+      record.flag = static_cast<std::uint8_t>(i % 2);
+      kept.push_back(arena.Keep(record));
+    }
+    for (std::int32_t i = 0; i < 150; ++i) {
+      const AddressWord& word = *kept[static_cast<std::size_t>(i)];
+      EXPECT_EQ(word.name[0], 'A' + i % 26);
+      EXPECT_EQ(word.valueType, i);
+      EXPECT_EQ(word.flag, i % 2);
+    }
+    arena.Clear();
   }
 }
 
