@@ -59,9 +59,9 @@ int Scanner::NextToken() {
     if (flex_ != nullptr && automaton_ != AutomatonForReading()) Destroy();
     if (flex_ == nullptr) Create();
     value_.view = TokenValue::View::kNone;
-    const int token = automaton_->scan(flex_);
-    if (token == 0) Flush();
-    return token;
+    // At the end of the text the generated scanner has already started its
+    // buffer afresh (yyrestart), so the next text is read from its start.
+    return automaton_->scan(flex_);
   } catch (const ScannerFailure&) {
     // The failure may have struck halfway through the generated code's own
     // bookkeeping; a fresh instance is the only state known to be sound.
