@@ -8,9 +8,18 @@
 
 namespace Velkor::OrvTessan {
 
+namespace {
+
+std::size_t InitialOf(const Orv::String& name) {
+  return static_cast<unsigned char>(name.front());
+}
+
+}  // namespace
+
 template <class Method>
-void MethodMapper::Register(const char* name) {
+void MethodMapper::Register(const Orv::String& name) {
   methods_.emplace(name, std::make_unique<Method>());
+  initials_.set(InitialOf(name));
 }
 
 // First under the name with a lower-case initial, then as given; each name
@@ -19,7 +28,7 @@ template <class Method>
 void MethodMapper::RegisterWithBothInitials(const char* name) {
   Orv::String lowerInitial = name;
   lowerInitial[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(lowerInitial[0])));
-  methods_.emplace(lowerInitial, std::make_unique<Method>());
+  Register<Method>(lowerInitial);
   Register<Method>(name);
 }
 
@@ -45,7 +54,7 @@ MethodMapper::MethodMapper() {
 MethodMapper::~MethodMapper() = default;
 
 bool MethodMapper::IsMethod(const Orv::String& name) {
-  return methods_.count(name) != 0;
+  return !name.empty() && initials_.test(InitialOf(name)) && methods_.count(name) != 0;
 }
 
 bool MethodMapper::GetMethodReturnType(const Orv::String& name, Orv::IExecutionContext* context,

@@ -1,6 +1,8 @@
 // The machine's method mapper: the controller functions by name.
 #pragma once
 
+#include <bitset>
+#include <climits>
 #include <map>
 #include <memory>
 
@@ -28,11 +30,14 @@ class MethodMapper final : public Orv::IMethodMapper {
 
  private:
   template <class Method>
-  void Register(const char* name);
+  void Register(const Orv::String& name);
   template <class Method>
   void RegisterWithBothInitials(const char* name);
 
   std::map<Orv::String, std::unique_ptr<IMethod>> methods_;
+  // The first characters of the names above: most names asked about are
+  // variables or host functions, and are refused without a map search.
+  std::bitset<1U << CHAR_BIT> initials_;
 };
 
 }  // namespace Velkor::OrvTessan

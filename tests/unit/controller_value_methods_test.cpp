@@ -107,7 +107,9 @@ TEST_F(ValueMethods, EveryNameWithItsReturnType) {
 
 TEST_F(ValueMethods, NamesAreMatchedExactly) {
   Orv::IMethodMapper& methods = *context().methodMapper();
-  for (const char* name : {"Number", "number", "isNumber", "Trunc", "formatstring", "SetFrameElement"}) {
+  for (const char* name : {"Number", "number", "isNumber", "Trunc", "formatstring", "SetFrameElement",
+                           // an initial some method has, one none has, and no initial at all
+                           "TRUNCATE", "TRUN", "nUMBER", "$R", "R", ""}) {
     EXPECT_FALSE(methods.IsMethod(name)) << name;
     SmartPointer<Orv::INCType> type;
     EXPECT_FALSE(methods.GetMethodReturnType(name, &context(), type)) << name;
