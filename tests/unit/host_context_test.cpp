@@ -98,9 +98,10 @@ class HostContext : public ::testing::Test, protected HostConstants {
                                                              result);
     return result;
   }
-  Expression RElement(const Expression& index) {
+  Expression RElement(const Expression& index) { return Element("$R", index); }
+  Expression Element(const char* arrayName, const Expression& index) {
     Expression array, element;
-    context_->GetLValueFactory()->CreateArrayExpression("$R", array);
+    context_->GetLValueFactory()->CreateArrayExpression(arrayName, array);
     INCExpression* indices[] = {AsValue(index)};
     expressions_->CreateElementExpression(array.get(), 1, indices, element);
     return element;
@@ -185,6 +186,27 @@ TEST_F(HostContext, ResultTypesFollowOperandsAndNames) {
   EXPECT_EQ(type.get(), again.get());
   ASSERT_TRUE(BasicTypeCode(type.get(), code));
   EXPECT_EQ(code, Code::Real);
+}
+
+TEST_F(HostContext, ElementsHaveTheElementTypeOfTheArrayDeclared) {
+  SmartPointer<Orv::INCBasicType> text;
+  values_->GetBasicType(Code::String, text);
+  const std::int32_t size = 3;
+  SmartPointer<Orv::INCArrayType> texts;
+  context_->GetArrayTypeFactory()->CreateArrayType(text.get(), 1, &size, false, true, texts);
+  context_->scope().DeclareArray("NAMES", texts.get());
+  EXPECT_EQ(TypeOf(Element("NAMES", Int(1))), Code::String);
+  EXPECT_EQ(TypeOf(RElement(Int(1))), Code::Real);
+
+  // An undeclared name, a scalar and a structure have no elements of any type.
+  for (const char* name : {"UNDECLARED", "I", "AX"}) {
+    const Expression element = Element(name, Int(1));
+    ASSERT_TRUE(element) << name;
+    std::int32_t code = 0;
+    SmartPointer<Orv::INCType> type;
+    EXPECT_NE(element->GetType(code), Orv::ORV_SUCCESS) << name;
+    EXPECT_NE(element->GetResultType(type), Orv::ORV_SUCCESS) << name;
+  }
 }
 
 TEST_F(HostContext, KnowsHostFunctionsAndTheMappersMethodsCaseSensitively) {

@@ -4,6 +4,7 @@
 #include "exact_type.h"
 #include "expressions/constant_node.h"
 #include "expressions/object_node.h"
+#include "expressions/variable_nodes.h"
 #include "values/array_type.h"
 
 namespace Velkor::OrvReference {
@@ -51,12 +52,20 @@ void RenderElement(const char* keyword, const Orv::INCObjectExpression* array, c
 
 }  // namespace
 
-SmartPointer<Orv::INCType> ElementTypeOf(const Orv::INCObjectExpression& array) {
-  SmartPointer<Orv::INCType> arrayType, elementType;
-  if (array.GetResultType(arrayType) != Orv::ORV_SUCCESS) return nullptr;
-  const auto* type = AsInterface<const Orv::INCArrayType, const ArrayType>(arrayType.get());
+SmartPointer<Orv::INCType> ElementTypeOf(const Orv::INCType* arrayType) {
+  SmartPointer<Orv::INCType> elementType;
+  const auto* type = AsInterface<const Orv::INCArrayType, const ArrayType>(arrayType);
   if (type == nullptr || type->GetElementType(elementType) != Orv::ORV_SUCCESS) return nullptr;
   return elementType;
+}
+
+SmartPointer<Orv::INCType> ElementTypeOf(const Orv::INCObjectExpression& array) {
+  // Most elements are of array variables, whose node has found the type
+  // already (compared by type identity: a failing dynamic_cast costs more).
+  if (&typeid(array) == &typeid(ArrayNode)) return static_cast<const ArrayNode&>(array).elementType();
+  SmartPointer<Orv::INCType> arrayType;
+  if (array.GetResultType(arrayType) != Orv::ORV_SUCCESS) return nullptr;
+  return ElementTypeOf(arrayType.get());
 }
 
 ElementNode::ElementNode(SmartPointer<Orv::INCObjectExpression> array, ExpressionList indices,

@@ -41,6 +41,8 @@ class StructElementNode final : public Node<Orv::INCStructExpression> {
   ExpressionList indices_;
 };
 
+// The element type of an array type; null for any other type.
+Orv::SmartPointer<Orv::INCType> ElementTypeOf(const Orv::INCType* arrayType);
 // The element type of an array node's type; null when it is no array.
 Orv::SmartPointer<Orv::INCType> ElementTypeOf(const Orv::INCObjectExpression& array);
 

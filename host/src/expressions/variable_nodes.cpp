@@ -1,5 +1,6 @@
 #include "expressions/variable_nodes.h"
 
+#include "expressions/element_nodes.h"
 #include "orvref/execution_context.h"
 
 namespace Velkor::OrvReference {
@@ -87,7 +88,7 @@ bool VariableNode::Bind(Evaluation& evaluation, SmartPointer<Orv::INCLValue>& bo
 }
 
 ArrayNode::ArrayNode(Orv::String name, SmartPointer<Orv::INCType> type)
-    : Node(std::move(type)), name_(std::move(name)) {}
+    : Node(type), name_(std::move(name)), elementType_(ElementTypeOf(type.get())) {}
 
 void ArrayNode::Render(std::string& out) const {
   RenderNamed("array", name_, out);

@@ -41,8 +41,13 @@ class ArrayNode final : public Node<Orv::INCObjectExpression> {
   void Render(std::string& out) const override;
   bool Compute(Evaluation& evaluation, Orv::SmartPointer<Orv::INCObject>& value) const override;
 
+  // Found once here for the element nodes made on this node; null when the
+  // declared type is no array type.
+  const Orv::SmartPointer<Orv::INCType>& elementType() const { return elementType_; }
+
  private:
   Orv::String name_;
+  Orv::SmartPointer<Orv::INCType> elementType_;
 };
 
 class StructVariableNode final : public Node<Orv::INCStructExpression> {
