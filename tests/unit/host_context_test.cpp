@@ -210,8 +210,15 @@ TEST_F(HostContext, ElementsHaveTheElementTypeOfTheArrayDeclared) {
 }
 
 TEST_F(HostContext, KnowsHostFunctionsAndTheMappersMethodsCaseSensitively) {
-  EXPECT_TRUE(context_->IsDefined("SUBSTR"));
-  EXPECT_FALSE(context_->IsDefined("substr"));
+  for (const char* name : {"SUBSTR", "STRLEN", "INTERSEC", "IsEqualObject", "GetDefaultXGeoAxis", "GetDefaultYGeoAxis",
+                           "GetDefaultZGeoAxis", "INDEX", "ISAXIS", "ISFILE", "GETT"}) {
+    EXPECT_TRUE(context_->IsDefined(name)) << name;
+  }
+  // Names that begin as a function's name does, and names no function's
+  // name begins with.
+  for (const char* name : {"substr", "SUBSTRING", "GET", "S", "isEqualObject", "$R", "R", ""}) {
+    EXPECT_FALSE(context_->IsDefined(name)) << name;
+  }
   EXPECT_FALSE(context_->IsDefined("CreateFrame"));
   context_->SetMethodMapper(&methods_);
   EXPECT_TRUE(context_->IsDefined("CreateFrame"));

@@ -3,6 +3,8 @@
 #include "evaluation/host_functions.h"
 
 #include <algorithm>
+#include <array>
+#include <climits>
 #include <string>
 
 #include "evaluation/equality.h"
@@ -125,7 +127,7 @@ bool ContourTable(Evaluation& evaluation, const ArgumentValues&, SmartPointer<Or
 
 namespace Code = Orv::BasicType;
 
-const HostFunction kHostFunctions[] = {
+constexpr HostFunction kHostFunctions[] = {
     {"SUBSTR", Code::String, Substring},
     {"STRLEN", Code::Int, TextLength},
     {"INTERSEC", Code::Bool, ContourTable},
@@ -139,10 +141,20 @@ const HostFunction kHostFunctions[] = {
     {"GETT", Code::Int, ToolTable},
 };
 
+// The first characters of the names above: most names asked about are
+// variables, refused here without comparing names.
+constexpr auto kInitials = [] {
+  std::array<bool, 1U << CHAR_BIT> initials{};
+  for (const HostFunction& function : kHostFunctions)
+    initials[static_cast<unsigned char>(function.name.front())] = true;
+  return initials;
+}();
+
 }  // namespace
 
 const HostFunction* FindHostFunction(const Orv::String& name) {
   const std::string_view wanted(name.data(), name.size());
+  if (wanted.empty() || !kInitials[static_cast<unsigned char>(wanted.front())]) return nullptr;
   const auto found = std::find_if(std::begin(kHostFunctions), std::end(kHostFunctions),
                                   [wanted](const HostFunction& function) { return wanted == function.name; });
   return found == std::end(kHostFunctions) ? nullptr : found;
