@@ -56,18 +56,6 @@ SmartPointer<Orv::INCObjectExpression> ReferenceConstant(ParseSession& session, 
   return ConstantOf(session, value);
 }
 
-Orv::INCExpression* AsExpression(const SmartPointer<Orv::INCObjectExpression>& node) {
-  return ParseState::Global().expressionKinds.As<Orv::INCExpression>(node.get());
-}
-
-Orv::INCLValue* AsLValue(const SmartPointer<Orv::INCObjectExpression>& node) {
-  return ParseState::Global().expressionKinds.As<Orv::INCLValue>(node.get());
-}
-
-Orv::INCStructExpression* AsStructExpression(const SmartPointer<Orv::INCObjectExpression>& node) {
-  return ParseState::Global().expressionKinds.As<Orv::INCStructExpression>(node.get());
-}
-
 Expr* NewExpr(ParseSession& session, SmartPointer<Orv::INCObjectExpression> expression, std::int32_t type) {
   Expr* value = session.arena().NewExpr();
   value->expression = std::move(expression);

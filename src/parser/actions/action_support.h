@@ -9,6 +9,7 @@
 #include "orv/expressions.h"
 #include "orv/values.h"
 #include "parser/parse_session.h"
+#include "parser/parse_state.h"
 
 namespace Velkor::OrvTessan {
 
@@ -31,10 +32,17 @@ Orv::SmartPointer<Orv::INCObjectExpression> BoolConstant(ParseSession& session, 
 Orv::SmartPointer<Orv::INCObjectExpression> ReferenceConstant(ParseSession& session, Orv::INCObject* object);
 
 // The node seen as a basic-result, an assignable or a structure-result
-// expression (null when it is not one).
-Orv::INCExpression* AsExpression(const Orv::SmartPointer<Orv::INCObjectExpression>& node);
-Orv::INCLValue* AsLValue(const Orv::SmartPointer<Orv::INCObjectExpression>& node);
-Orv::INCStructExpression* AsStructExpression(const Orv::SmartPointer<Orv::INCObjectExpression>& node);
+// expression (null when it is not one). Inline: nearly every action asks,
+// and the answer is one look into a small table.
+inline Orv::INCExpression* AsExpression(const Orv::SmartPointer<Orv::INCObjectExpression>& node) {
+  return ParseState::Global().expressionKinds.As<Orv::INCExpression>(node.get());
+}
+inline Orv::INCLValue* AsLValue(const Orv::SmartPointer<Orv::INCObjectExpression>& node) {
+  return ParseState::Global().expressionKinds.As<Orv::INCLValue>(node.get());
+}
+inline Orv::INCStructExpression* AsStructExpression(const Orv::SmartPointer<Orv::INCObjectExpression>& node) {
+  return ParseState::Global().expressionKinds.As<Orv::INCStructExpression>(node.get());
+}
 
 // A new expression value in the parse arena.
 Expr* NewExpr(ParseSession& session, Orv::SmartPointer<Orv::INCObjectExpression> expression, std::int32_t type);
