@@ -327,6 +327,32 @@ TEST_F(HostStructures, TypesCompareByIdentityExceptBasicTypes) {
   EXPECT_EQ(type->CompareType(Basic(Code::Int).get()), 1);
 }
 
+// An array is refused by the host values its elements would hold, so that
+// one declaration of structures cannot take the memory of the process.
+TEST_F(HostStructures, ArraysAreBoundedByTheValuesTheirElementsHold) {
+  const auto accepts = [](Orv::INCType* element, std::vector<std::int32_t> sizes) {
+    SmartPointer<Orv::INCArrayType> type;
+    return ArrayTypeFactory().CreateArrayType(element, static_cast<std::int32_t>(sizes.size()), sizes.data(), false,
+                                              true, type) == Orv::ORV_SUCCESS &&
+           type;
+  };
+  const auto real = Basic(Code::Real);
+  EXPECT_TRUE(accepts(real.get(), {1024, 1024}));
+  EXPECT_FALSE(accepts(real.get(), {1024, 1025}));
+  EXPECT_FALSE(accepts(real.get(), {65536, 65536}));
+  EXPECT_TRUE(accepts(real.get(), {0, 65536}));
+
+  // A record is itself, four basic values and an array of two.
+  const auto record = Record();
+  EXPECT_TRUE(accepts(record.get(), {512, 256}));
+  EXPECT_FALSE(accepts(record.get(), {512, 257}));
+
+  // An array of a thousand reals is itself and its elements.
+  const auto thousand = ArrayOf(Code::Real, {1000});
+  EXPECT_TRUE(accepts(thousand.get(), {1047}));
+  EXPECT_FALSE(accepts(thousand.get(), {1048}));
+}
+
 TEST(HostTypeRegistry, FindsEachNameAndNamesATypeByItsFirstNameInOrder) {
   TypeRegistry registry;
   const Orv::SmartPointer<Orv::INCType> frame(new BasicType(Orv::BasicType::Real));

@@ -12,8 +12,10 @@ namespace Velkor::OrvReference {
 
 class ArrayType final : public Orv::INCArrayType {
  public:
-  // The most elements one array may hold.
-  static constexpr std::size_t kMaximumElementCount = std::size_t{1} << 24;
+  // The most host values the elements of one array may hold together (a
+  // FRAME element holds a few hundred): about 90 MB, so that one
+  // declaration cannot take the process's memory.
+  static constexpr std::size_t kMostValues = std::size_t{1} << 20;
 
   ArrayType(Orv::SmartPointer<Orv::INCType> elementType, std::vector<std::int32_t> sizes);
 

@@ -11,8 +11,8 @@ namespace Velkor::OrvReference {
 class ArrayTypeFactory final : public Orv::IArrayTypeFactory {
  public:
   // The two settings mean nothing to this host. Fails without an element
-  // type, for other dimension counts, negative sizes, and arrays of more
-  // than ArrayType::kMaximumElementCount elements.
+  // type, for other dimension counts, negative sizes, and arrays whose
+  // elements would hold more than ArrayType::kMostValues host values.
   Orv::TResult CreateArrayType(Orv::INCType* elementType, std::int32_t dimensionCount, const std::int32_t* sizes,
                                bool settingA, bool settingB, Orv::SmartPointer<Orv::INCArrayType>& result) override;
 };
