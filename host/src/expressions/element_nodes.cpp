@@ -52,24 +52,24 @@ void RenderElement(const char* keyword, const Orv::INCObjectExpression* array, c
 
 }  // namespace
 
-SmartPointer<Orv::INCType> ElementTypeOf(const Orv::INCType* arrayType) {
+ResultType ElementTypeOf(const Orv::INCType* arrayType) {
   SmartPointer<Orv::INCType> elementType;
   const auto* type = AsInterface<const Orv::INCArrayType, const ArrayType>(arrayType);
-  if (type == nullptr || type->GetElementType(elementType) != Orv::ORV_SUCCESS) return nullptr;
-  return elementType;
+  if (type == nullptr || type->GetElementType(elementType) != Orv::ORV_SUCCESS) return {};
+  return ResultTypeOf(std::move(elementType));
 }
 
-SmartPointer<Orv::INCType> ElementTypeOf(const Orv::INCObjectExpression& array) {
+ResultType ElementTypeOf(const Orv::INCObjectExpression& array) {
   // Most elements are of array variables, whose node has found the type
   // already (compared by type identity: a failing dynamic_cast costs more).
   if (&typeid(array) == &typeid(ArrayNode)) return static_cast<const ArrayNode&>(array).elementType();
   SmartPointer<Orv::INCType> arrayType;
-  if (array.GetResultType(arrayType) != Orv::ORV_SUCCESS) return nullptr;
+  if (array.GetResultType(arrayType) != Orv::ORV_SUCCESS) return {};
   return ElementTypeOf(arrayType.get());
 }
 
-ElementNode::ElementNode(SmartPointer<Orv::INCObjectExpression> array, ExpressionList indices,
-                         SmartPointer<Orv::INCType> elementType, ExecutionContext& context)
+ElementNode::ElementNode(SmartPointer<Orv::INCObjectExpression> array, ExpressionList indices, ResultType elementType,
+                         ExecutionContext& context)
     : LValueNode(std::move(elementType), context), array_(std::move(array)), indices_(std::move(indices)) {}
 
 void ElementNode::Render(std::string& out) const {
@@ -96,12 +96,13 @@ bool ElementNode::Bind(Evaluation& evaluation, SmartPointer<Orv::INCLValue>& bou
   for (const std::int32_t index : indices) fixedIndices.emplace_back(new ConstantNode(BasicValue::Int(index)));
   SmartPointer<Orv::INCType> elementType;
   GetResultType(elementType);
-  bound = new ElementNode(new ObjectNode(array), std::move(fixedIndices), elementType, context());
+  bound =
+      new ElementNode(new ObjectNode(array), std::move(fixedIndices), ResultTypeOf(std::move(elementType)), context());
   return true;
 }
 
 StructElementNode::StructElementNode(SmartPointer<Orv::INCObjectExpression> array, ExpressionList indices,
-                                     SmartPointer<Orv::INCType> elementType)
+                                     ResultType elementType)
     : Node(std::move(elementType)), array_(std::move(array)), indices_(std::move(indices)) {}
 
 void StructElementNode::Render(std::string& out) const {

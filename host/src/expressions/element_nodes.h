@@ -12,8 +12,8 @@ namespace Velkor::OrvReference {
 
 class ElementNode final : public LValueNode {
  public:
-  ElementNode(Orv::SmartPointer<Orv::INCObjectExpression> array, ExpressionList indices,
-              Orv::SmartPointer<Orv::INCType> elementType, ExecutionContext& context);
+  ElementNode(Orv::SmartPointer<Orv::INCObjectExpression> array, ExpressionList indices, ResultType elementType,
+              ExecutionContext& context);
 
   // (elem ARRAY i1 [i2])
   void Render(std::string& out) const override;
@@ -29,8 +29,7 @@ class ElementNode final : public LValueNode {
 
 class StructElementNode final : public Node<Orv::INCStructExpression> {
  public:
-  StructElementNode(Orv::SmartPointer<Orv::INCObjectExpression> array, ExpressionList indices,
-                    Orv::SmartPointer<Orv::INCType> elementType);
+  StructElementNode(Orv::SmartPointer<Orv::INCObjectExpression> array, ExpressionList indices, ResultType elementType);
 
   // (selem ARRAY i1 [i2])
   void Render(std::string& out) const override;
@@ -41,9 +40,9 @@ class StructElementNode final : public Node<Orv::INCStructExpression> {
   ExpressionList indices_;
 };
 
-// The element type of an array type; null for any other type.
-Orv::SmartPointer<Orv::INCType> ElementTypeOf(const Orv::INCType* arrayType);
-// The element type of an array node's type; null when it is no array.
-Orv::SmartPointer<Orv::INCType> ElementTypeOf(const Orv::INCObjectExpression& array);
+// The element type of an array type; none for any other type.
+ResultType ElementTypeOf(const Orv::INCType* arrayType);
+// The element type of an array node's type; none when it is no array.
+ResultType ElementTypeOf(const Orv::INCObjectExpression& array);
 
 }  // namespace Velkor::OrvReference

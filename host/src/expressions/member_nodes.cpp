@@ -53,7 +53,9 @@ SmartPointer<Orv::INCType> MemberTypeOf(const Orv::INCObjectExpression& structur
 
 MemberNode::MemberNode(SmartPointer<Orv::INCObjectExpression> structure, Orv::String member,
                        SmartPointer<Orv::INCType> memberType, ExecutionContext& context)
-    : LValueNode(std::move(memberType), context), structure_(std::move(structure)), member_(std::move(member)) {}
+    : LValueNode(ResultTypeOf(std::move(memberType)), context),
+      structure_(std::move(structure)),
+      member_(std::move(member)) {}
 
 void MemberNode::Render(std::string& out) const {
   RenderMember("member", structure_.get(), member_, out);

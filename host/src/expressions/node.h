@@ -44,6 +44,19 @@ bool ComputeBasicValue(Evaluation& evaluation, const Orv::INCObject* node, Orv::
 // The basic result code of an operator node; none when it is not known (an
 // unknown operand type, say).
 using BasicResult = std::optional<std::int32_t>;
+
+// A result type together with its basic code (none when it is no basic
+// type), for nodes that hand one type to many nodes they make.
+struct ResultType {
+  Orv::SmartPointer<Orv::INCType> type;
+  BasicResult basicCode;
+};
+
+inline ResultType ResultTypeOf(Orv::SmartPointer<Orv::INCType> type) {
+  std::int32_t code = 0;
+  const bool basic = BasicTypeCode(type.get(), code);
+  return {std::move(type), basic ? BasicResult(code) : std::nullopt};
+}
 // Appends " " and each node in turn, `_` for an absent one.
 void RenderEach(const ExpressionList& nodes, std::string& out);
 
@@ -68,10 +81,8 @@ class Node : public Base, public HostNode {
   }
 
  protected:
-  explicit Node(Orv::SmartPointer<Orv::INCType> resultType) : resultType_(std::move(resultType)) {
-    std::int32_t code = 0;
-    if (BasicTypeCode(resultType_.get(), code)) basicCode_ = code;
-  }
+  explicit Node(Orv::SmartPointer<Orv::INCType> resultType) : Node(ResultTypeOf(std::move(resultType))) {}
+  explicit Node(ResultType resultType) : basicCode_(resultType.basicCode), resultType_(std::move(resultType.type)) {}
   explicit Node(BasicResult basicCode) : basicCode_(basicCode) {}
 
  private:
@@ -111,8 +122,7 @@ class LValueNode : public ValueNode<Orv::INCLValue> {
   virtual bool Bind(Evaluation& evaluation, Orv::SmartPointer<Orv::INCLValue>& bound) const = 0;
 
  protected:
-  LValueNode(Orv::SmartPointer<Orv::INCType> resultType, ExecutionContext& context)
-      : ValueNode(std::move(resultType)), context_(context) {}
+  LValueNode(ResultType resultType, ExecutionContext& context) : ValueNode(std::move(resultType)), context_(context) {}
 
   ExecutionContext& context() const { return context_; }
 

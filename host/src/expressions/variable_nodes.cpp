@@ -52,7 +52,7 @@ bool Look(Evaluation& evaluation, const Orv::String& name, Kind kind, SmartPoint
 
 VariableNode::VariableNode(Orv::String name, SmartPointer<Orv::INCType> type, ExecutionContext& context,
                            std::optional<std::size_t> frame)
-    : LValueNode(std::move(type), context), name_(std::move(name)), frame_(frame) {}
+    : LValueNode(ResultTypeOf(std::move(type)), context), name_(std::move(name)), frame_(frame) {}
 
 void VariableNode::Render(std::string& out) const {
   RenderNamed("var", name_, out);

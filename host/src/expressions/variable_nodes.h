@@ -43,11 +43,11 @@ class ArrayNode final : public Node<Orv::INCObjectExpression> {
 
   // Found once here for the element nodes made on this node; null when the
   // declared type is no array type.
-  const Orv::SmartPointer<Orv::INCType>& elementType() const { return elementType_; }
+  const ResultType& elementType() const { return elementType_; }
 
  private:
   Orv::String name_;
-  Orv::SmartPointer<Orv::INCType> elementType_;
+  ResultType elementType_;
 };
 
 class StructVariableNode final : public Node<Orv::INCStructExpression> {
