@@ -107,6 +107,10 @@ TEST_F(HostVariableScope, AParameterBoundByReferenceReadsAndWritesTheCallersStor
   Evaluation evaluation(&context_);
   ASSERT_TRUE(dynamic_cast<const LValueNode*>(count.get())->Bind(evaluation, boundCount));
   ASSERT_TRUE(dynamic_cast<const LValueNode*>(rElement.get())->Bind(evaluation, boundElement));
+  // The bound element keeps the element type of the array it was made on.
+  std::int32_t elementCode = -1;
+  ASSERT_EQ(boundElement->GetType(elementCode), Orv::ORV_SUCCESS);
+  EXPECT_EQ(elementCode, Code::Real);
 
   scope().EnterLocalFrame();
   scope().DeclareScalar("COUNT", Code::Int, true);
