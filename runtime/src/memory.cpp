@@ -7,13 +7,14 @@
 
 namespace Velkor::Memory {
 namespace {
-// Calls left until the armed allocation fails; 0 when the hook is disarmed.
-std::size_t allocationsUntilFailure = 0;
 bool failureReached = false;
 }  // namespace
 
+std::size_t FailureHook::allocationsUntilFailure_ = 0;
+
 void* CppMemory::allocate(std::size_t size) noexcept {
-  if (allocationsUntilFailure != 0 && --allocationsUntilFailure == 0) {
+  std::size_t& countdown = FailureHook::allocationsUntilFailure_;
+  if (countdown != 0 && --countdown == 0) {
     failureReached = true;
     return nullptr;
   }
@@ -25,16 +26,12 @@ void CppMemory::free(void* block) noexcept {
 }
 
 void CppMemory::FailAllocationAfter(std::size_t count) noexcept {
-  allocationsUntilFailure = count;
+  FailureHook::allocationsUntilFailure_ = count;
   failureReached = false;
 }
 
 bool CppMemory::AllocationFailureReached() noexcept {
   return failureReached;
-}
-
-bool AllocationFailureArmed() noexcept {
-  return allocationsUntilFailure != 0;
 }
 
 }  // namespace Velkor::Memory
