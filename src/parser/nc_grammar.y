@@ -128,9 +128,8 @@ using namespace Velkor::OrvTessan;
 
 %type <text> macroName variableName axisName varOp syncID interruptRoutine subprogramName
 %type <integer> intValue declGlobal gotoCall signedIntValue liftfastOp argumentTypeArrayDim
-%type <real> floatValue
 %type <address> addressConstant addressAssignment addressExprAssignment
-%type <expr> signedConst addressExpression expression lValue frameValueArgument
+%type <expr> signedConst addressExpression expression lValue namedLValue frameValueArgument
 %type <expr> varInitializer expressionListElement optionalArg axisArg subProgArgument
 %type <expr> argumentType subProgParamDecl labelExpression optionalID repeatCount
 %type <list> frameValueArgumentList nonEmptyFrameValueArgumentList optionalValueArgumentList
@@ -415,8 +414,12 @@ axisName
   ;
 
 lValue
+  : AUX_VARNAME                                    { TRY(RParameter(session, $$, $1)); }
+  | namedLValue
+  ;
+
+namedLValue
   : variableName                                   { TRY(PlainVariable(session, $$, $1)); }
-  | AUX_VARNAME                                    { TRY(RParameter(session, $$, $1)); }
   | variableName '[' expression ',' FRAME_TRAFO_OP ']'
                                                    { TRY(FrameComponent(session, $$, $1, $3, $5)); }
   | variableName '[' expression ']'                { TRY(IndexedVariable(session, $$, $1, $3)); }
@@ -433,13 +436,9 @@ intValue
   : INTEGER_VALUE                                  { $$ = IntegerOfDigits($1); }
   ;
 
-floatValue
-  : FLOAT_VALUE                                    { $$ = RealOfText($1); }
-  ;
-
 expression
-  : floatValue                                     { TRY(RealLiteral(session, $$, $1)); }
-  | intValue                                       { TRY(IntegerLiteral(session, $$, $1)); }
+  : FLOAT_VALUE                                    { TRY(RealLiteral(session, $$, $1)); }
+  | INTEGER_VALUE                                  { TRY(IntegerLiteral(session, $$, $1)); }
   | STRING_VALUE                                   { TRY(StringLiteral(session, $$, $1)); }
   | BOOL_VALUE                                     { TRY(BoolLiteral(session, $$, $1)); }
   | axisName                                       { TRY(AxisLiteral(session, $$, $1)); }
@@ -455,7 +454,8 @@ expression
   | AXIS_FUNC_OP '(' frameValueArgumentList ')'    { TRY(AxisMethodCall(session, $$, $1, $3)); }
   | FRAME_FUNC_OP '(' frameValueArgumentList ')'   { TRY(FrameMethodCall(session, $$, $1, $3)); }
   | FRAME_VALUE_OP '(' frameValueArgumentList ')'  { TRY(FrameConstruction(session, $$, $1, $3)); }
-  | lValue                                         { $$ = ValueOfReference($1); }
+  | AUX_VARNAME                                    { TRY(RParameterValue(session, $$, $1)); }
+  | namedLValue                                    { $$ = ValueOfReference($1); }
   | '(' expression ')'                             { $$ = $2; }
   | AXSTRING_OP '(' expression ')'                 { TRY(AxisNameString(session, $$, $3)); }
   | expression ':' expression                      { TRY(FrameChain(session, $$, $1, $3)); }

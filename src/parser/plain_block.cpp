@@ -344,8 +344,7 @@ bool Recogniser::RunAction(ParseSession& session, const PlannedAction& action, c
       return made && ConstantAddressWord(session, AddressOf(action), value);
     }
     case Step::kFixedValue:
-      return action.real ? RealLiteral(session, fixedValue, RealOfText(text))
-                         : IntegerLiteral(session, fixedValue, IntegerOfDigits(text));
+      return action.real ? RealLiteral(session, fixedValue, text) : IntegerLiteral(session, fixedValue, text);
     case Step::kFixedWord:
       return FixedAddressWord(session, AddressOf(action), fixedValue, nullptr);
     case Step::kGWord:

@@ -51,12 +51,12 @@ const char* SpindleNameText(ParseSession& session, const AddressWord& address, c
   return AxisNameText(session, address, digits);
 }
 
-bool RealLiteral(ParseSession& session, Expr*& result, double value) {
-  return Produce(session, result, RealConstantExpression(session, value), kRealType);
+bool RealLiteral(ParseSession& session, Expr*& result, const char* text) {
+  return Produce(session, result, RealConstantExpression(session, RealOfText(text)), kRealType);
 }
 
-bool IntegerLiteral(ParseSession& session, Expr*& result, std::int32_t value) {
-  return Produce(session, result, IntConstant(session, value), kIntType);
+bool IntegerLiteral(ParseSession& session, Expr*& result, const char* digits) {
+  return Produce(session, result, IntConstant(session, IntegerOfDigits(digits)), kIntType);
 }
 
 bool StringLiteral(ParseSession& session, Expr*& result, const char* text) {

@@ -16,8 +16,9 @@ double RealOfText(const char* text);
 const char* AxisNameText(ParseSession& session, const AddressWord& address, const char* digits);
 const char* SpindleNameText(ParseSession& session, const AddressWord& address, const char* digits);
 
-bool RealLiteral(ParseSession& session, Expr*& result, double value);
-bool IntegerLiteral(ParseSession& session, Expr*& result, std::int32_t value);
+// Number literals from the scanner's text.
+bool RealLiteral(ParseSession& session, Expr*& result, const char* text);
+bool IntegerLiteral(ParseSession& session, Expr*& result, const char* digits);
 bool StringLiteral(ParseSession& session, Expr*& result, const char* text);
 bool BoolLiteral(ParseSession& session, Expr*& result, std::int32_t value);
 bool AxisLiteral(ParseSession& session, Expr*& result, const char* axisName);

@@ -8,6 +8,8 @@ namespace Velkor::OrvTessan {
 
 bool PlainVariable(ParseSession& session, Expr*& result, const char* name);
 bool RParameter(ParseSession& session, Expr*& result, std::int32_t number);
+// An R parameter read in an expression: a value, not a reference.
+bool RParameterValue(ParseSession& session, Expr*& result, std::int32_t number);
 bool FrameComponent(ParseSession& session, Expr*& result, const char* name, Expr* axis, const char* component);
 bool IndexedVariable(ParseSession& session, Expr*& result, const char* name, Expr* index);
 bool FrameArrayComponent(ParseSession& session, Expr*& result, const char* name, Expr* index, Expr* axis,
