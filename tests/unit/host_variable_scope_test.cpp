@@ -64,6 +64,20 @@ TEST_F(HostVariableScope, ALocalFrameHidesTheCallersLocalsButNotTheChannelVariab
   EXPECT_NE(scope().CheckScalarVariable("MAIN"), Orv::ORV_SUCCESS);
 }
 
+// Names of one length told apart by their last or first character, a name
+// that begins another, names that differ from each other only in length.
+TEST_F(HostVariableScope, EachNameFindsItsOwnVariableWhateverNamesShareItsLengthOrPrefix) {
+  const char* names[] = {"R",   "RA",   "RB", "AR",   "RAB",   "RBA",  "R1",
+                         "R10", "R100", "$R", "$P_R", "$P_RA", "RLEN", "RANG"};
+  double number = 1.0;
+  for (const char* name : names) scope().DeclareScalar(name, Code::Real);
+  for (const char* name : names) Write(name, number++);
+  number = 1.0;
+  for (const char* name : names) EXPECT_EQ(Read(name), number++) << name;
+  for (const char* unknown : {"", "RC", "R2", "R1000", "$P_RB", "RLE", "RLENG", "A"})
+    EXPECT_NE(scope().CheckScalarVariable(unknown), Orv::ORV_SUCCESS) << unknown;
+}
+
 TEST_F(HostVariableScope, TheSignatureFollowsTheDeclarationsInSightNotTheirValues) {
   const std::uint64_t empty = scope().Signature();
   scope().EnterLocalFrame();

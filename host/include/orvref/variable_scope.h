@@ -102,8 +102,18 @@ class VariableScope final : public Orv::IVariableScope {
   std::optional<bool> scopeSwitchC() const { return switches_.c; }
 
  private:
+  // Names ordered by length first: a lookup passes names mostly of other
+  // lengths, which the lengths alone settle, without a comparison of
+  // characters. Nothing reads the frames in name order.
+  struct NameOrder {
+    bool operator()(const Orv::String& a, const Orv::String& b) const noexcept {
+      if (a.size() != b.size()) return a.size() < b.size();
+      return Orv::String::traits_type::compare(a.data(), b.data(), a.size()) < 0;
+    }
+  };
+
   struct Frame {
-    std::map<Orv::String, Variable> variables;
+    std::map<Orv::String, Variable, NameOrder> variables;
     // The digests of the entries combined; see Signature().
     std::uint64_t signature = 0;
   };
