@@ -291,6 +291,62 @@ TEST_F(HostStructures, ACloneSharesNothingThatCanChange) {
   EXPECT_EQ(TextOf(element), "0.0");
 }
 
+// Copies of an array of basic values share its elements until one of them
+// stores one; whichever is written, the other keeps what it had.
+TEST_F(HostStructures, ACloneAndItsOriginalStayApartWhicheverIsWrittenLater) {
+  SmartPointer<Orv::INCStruct> original;
+  Record()->CreateValue(original);
+  const auto row = Member(*original, "Row");
+  auto& originalRow = dynamic_cast<Orv::INCArray&>(*row);
+  const std::int32_t first[] = {0};
+  const std::int32_t second[] = {1};
+  originalRow.SetElement(1, first, Real(1.5).get());
+  SmartPointer<INCObject> copy;
+  ASSERT_EQ(original->Clone(copy), Orv::ORV_SUCCESS);
+  auto& cloneRow = dynamic_cast<Orv::INCArray&>(*Member(dynamic_cast<Orv::INCStruct&>(*copy), "Row"));
+
+  // The row was taken from the original before the clone was made.
+  originalRow.SetElement(1, first, Real(2.5).get());
+  cloneRow.SetElement(1, second, Real(3.5).get());
+  const auto text = [](Orv::INCArray& array, const std::int32_t* index) {
+    SmartPointer<INCObject> element;
+    EXPECT_EQ(array.GetElement(1, index, element), Orv::ORV_SUCCESS);
+    return TextOf(element);
+  };
+  EXPECT_EQ(text(originalRow, first), "2.5");
+  EXPECT_EQ(text(originalRow, second), "0.0");
+  EXPECT_EQ(text(cloneRow, first), "1.5");
+  EXPECT_EQ(text(cloneRow, second), "3.5");
+}
+
+// The elements of a new array of numbers start as one zero, and of an array
+// of structures each as a structure of its own.
+TEST_F(HostStructures, ElementsOfANewArrayAreWrittenOneByOne) {
+  SmartPointer<INCObject> ints;
+  ArrayOf(Code::Int, {3})->CreateValue(ints);
+  auto& intArray = dynamic_cast<Orv::INCArray&>(*ints);
+  const std::int32_t indices[][1] = {{0}, {1}, {2}};
+  intArray.SetElement(1, indices[1], Int(4).get());
+  SmartPointer<INCObject> element;
+  for (std::int32_t i = 0; i < 3; ++i) {
+    intArray.GetElement(1, indices[i], element);
+    EXPECT_EQ(TextOf(element), i == 1 ? "4" : "0") << i;
+  }
+
+  SmartPointer<Orv::INCArrayType> recordsType;
+  const std::int32_t two = 2;
+  ArrayTypeFactory().CreateArrayType(Record().get(), 1, &two, false, true, recordsType);
+  SmartPointer<INCObject> records;
+  ASSERT_EQ(recordsType->CreateValue(records), Orv::ORV_SUCCESS);
+  auto& recordArray = dynamic_cast<Orv::INCArray&>(*records);
+  SmartPointer<INCObject> firstRecord, secondRecord;
+  recordArray.GetElement(1, indices[0], firstRecord);
+  recordArray.GetElement(1, indices[1], secondRecord);
+  dynamic_cast<Orv::INCStruct&>(*firstRecord).SetMember("Count", Int(7).get());
+  EXPECT_EQ(TextOf(Member(dynamic_cast<Orv::INCStruct&>(*firstRecord), "Count")), "7");
+  EXPECT_EQ(TextOf(Member(dynamic_cast<Orv::INCStruct&>(*secondRecord), "Count")), "0");
+}
+
 TEST_F(HostStructures, NewValuesCopyTheDefaultValueGiven) {
   const auto type = Record();
   SmartPointer<Orv::INCStruct> model;

@@ -7,8 +7,17 @@ namespace Velkor::OrvReference {
 
 using Orv::SmartPointer;
 
+namespace {
+
+bool IsBasic(const Orv::INCType* type) {
+  std::int32_t code = 0;
+  return BasicTypeCode(type, code);
+}
+
+}  // namespace
+
 ArrayType::ArrayType(SmartPointer<Orv::INCType> elementType, std::vector<std::int32_t> sizes)
-    : elementType_(std::move(elementType)), sizes_(std::move(sizes)) {}
+    : elementType_(std::move(elementType)), sizes_(std::move(sizes)), holdsBasicValues_(IsBasic(elementType_.get())) {}
 
 Orv::TResult ArrayType::GetElementType(SmartPointer<Orv::INCType>& elementType) const {
   elementType = elementType_;
@@ -26,10 +35,12 @@ std::size_t ArrayType::ElementCount() const {
 }
 
 Orv::TResult ArrayType::CreateValue(SmartPointer<Orv::INCObject>& value) const {
-  std::vector<SmartPointer<Orv::INCObject>> elements;
+  ArrayValue::Elements elements;
   elements.reserve(ElementCount());
+  // A basic value never changes, so every element starts as the same zero.
+  const SmartPointer<Orv::INCObject> zero = holdsBasicValues_ ? DefaultValue(*elementType_) : nullptr;
   for (std::size_t i = 0; i < ElementCount(); ++i) {
-    SmartPointer<Orv::INCObject> element = DefaultValue(*elementType_);
+    SmartPointer<Orv::INCObject> element = zero ? zero : DefaultValue(*elementType_);
     if (!element) return 1;
     elements.push_back(std::move(element));
   }

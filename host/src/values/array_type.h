@@ -28,12 +28,15 @@ class ArrayType final : public Orv::INCArrayType {
   Orv::TResult CreateValue(Orv::SmartPointer<Orv::INCObject>& value) const override;
 
   const Orv::INCType& elementType() const { return *elementType_; }
+  // Whether the elements are basic values, which never change.
+  bool HoldsBasicValues() const { return holdsBasicValues_; }
   const std::vector<std::int32_t>& sizes() const { return sizes_; }
   std::size_t ElementCount() const;
 
  private:
   Orv::SmartPointer<Orv::INCType> elementType_;
   std::vector<std::int32_t> sizes_;
+  bool holdsBasicValues_;
 };
 
 }  // namespace Velkor::OrvReference

@@ -10,7 +10,10 @@ namespace {
 constexpr Orv::TResult kRefused = 1;
 }  // namespace
 
-ArrayValue::ArrayValue(SmartPointer<ArrayType> type, std::vector<SmartPointer<Orv::INCObject>> elements)
+ArrayValue::ArrayValue(SmartPointer<ArrayType> type, Elements elements)
+    : ArrayValue(std::move(type), std::make_shared<Elements>(std::move(elements))) {}
+
+ArrayValue::ArrayValue(SmartPointer<ArrayType> type, std::shared_ptr<Elements> elements)
     : type_(std::move(type)), elements_(std::move(elements)) {}
 
 Orv::TResult ArrayValue::GetType(SmartPointer<Orv::INCType>& type) const {
@@ -34,7 +37,7 @@ Orv::TResult ArrayValue::GetElement(std::int32_t dimensionCount, const std::int3
                                     SmartPointer<Orv::INCObject>& element) {
   std::size_t position = 0;
   if (!Locate(dimensionCount, indices, position)) return kRefused;
-  element = elements_[position];
+  element = (*elements_)[position];
   return Orv::ORV_SUCCESS;
 }
 
@@ -43,15 +46,17 @@ Orv::TResult ArrayValue::SetElement(std::int32_t dimensionCount, const std::int3
   if (!Locate(dimensionCount, indices, position)) return kRefused;
   SmartPointer<Orv::INCObject> stored = StoredCopy(type_->elementType(), value);
   if (!stored) return kRefused;
-  elements_[position] = std::move(stored);
+  if (elements_.use_count() > 1) elements_ = std::make_shared<Elements>(*elements_);
+  (*elements_)[position] = std::move(stored);
   ++changes_;
   return Orv::ORV_SUCCESS;
 }
 
 SmartPointer<ArrayValue> ArrayValue::Copy() const {
-  std::vector<SmartPointer<Orv::INCObject>> elements;
-  elements.reserve(elements_.size());
-  for (const auto& element : elements_) elements.push_back(DeepCopy(element.get()));
+  if (type_->HoldsBasicValues()) return new ArrayValue(type_, elements_);
+  Elements elements;
+  elements.reserve(elements_->size());
+  for (const auto& element : *elements_) elements.push_back(DeepCopy(element.get()));
   return new ArrayValue(type_, std::move(elements));
 }
 

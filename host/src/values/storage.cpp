@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <limits>
+#include <typeinfo>
 
-#include "exact_type.h"
 #include "values/array_value.h"
 #include "values/basic_value.h"
 #include "values/struct_value.h"
@@ -71,10 +71,14 @@ SmartPointer<Orv::INCObject> StoredCopy(const Orv::INCType& type, Orv::INCObject
 }
 
 SmartPointer<Orv::INCObject> DeepCopy(Orv::INCObject* value) {
-  // The elements of arrays, copied one by one, are nearly always basic.
-  if (value == nullptr || &typeid(*value) == &typeid(BasicValue)) return value;
-  if (const auto* array = AsExactly<ArrayValue>(value)) return array->Copy();
-  if (const auto* structure = AsExactly<StructValue>(value)) return structure->Copy();
+  if (value == nullptr) return value;
+  // Type identities first: dynamic_cast compares type names as strings.
+  const std::type_info* type = &typeid(*value);
+  if (type == &typeid(BasicValue)) return value;
+  if (type == &typeid(ArrayValue)) return static_cast<const ArrayValue*>(value)->Copy();
+  if (type == &typeid(StructValue)) return static_cast<const StructValue*>(value)->Copy();
+  if (const auto* array = dynamic_cast<const ArrayValue*>(value)) return array->Copy();
+  if (const auto* structure = dynamic_cast<const StructValue*>(value)) return structure->Copy();
   return value;
 }
 

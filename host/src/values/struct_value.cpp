@@ -1,6 +1,9 @@
 #include "values/struct_value.h"
 
+#include <typeinfo>
+
 #include "values/array_value.h"
+#include "values/basic_value.h"
 #include "values/storage.h"
 
 namespace Velkor::OrvReference {
@@ -12,6 +15,9 @@ namespace {
 constexpr Orv::TResult kRefused = 1;
 
 std::uint64_t ChangesOf(const Orv::INCObject* member) {
+  // Type identities first: dynamic_cast compares type names as strings.
+  if (member == nullptr || &typeid(*member) == &typeid(BasicValue)) return 0;
+  if (&typeid(*member) == &typeid(ArrayValue)) return static_cast<const ArrayValue*>(member)->Changes();
   if (const auto* array = dynamic_cast<const ArrayValue*>(member)) return array->Changes();
   if (const auto* structure = dynamic_cast<const StructValue*>(member)) return structure->Changes();
   return 0;
