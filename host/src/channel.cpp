@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <numbers>
 
+#include "same_name.h"
+
 namespace Velkor::OrvReference {
 namespace {
 constexpr Orv::TResult kRefused = 1;
@@ -65,14 +67,27 @@ int Channel::GeometryPosition(const Orv::String& axis) const {
                                                             : static_cast<int>(found - state_.geometryAxes.begin());
 }
 
+namespace {
+
+// A channel has a handful of transformations, and a frame applied sets the
+// offset of each axis by the transformation's name: a scan by SameName
+// costs less than the map's ordered comparisons.
+template <class Transformations>
+auto* FindIn(Transformations& transformations, const Orv::String& name) {
+  for (auto& [key, transformation] : transformations) {
+    if (SameName(key, name)) return &transformation;
+  }
+  return static_cast<decltype(&transformations.begin()->second)>(nullptr);
+}
+
+}  // namespace
+
 Channel::Transformation* Channel::Find(const Orv::String& name) {
-  const auto found = state_.transformations.find(name);
-  return found == state_.transformations.end() ? nullptr : &found->second;
+  return FindIn(state_.transformations, name);
 }
 
 const Channel::Transformation* Channel::Find(const Orv::String& name) const {
-  const auto found = state_.transformations.find(name);
-  return found == state_.transformations.end() ? nullptr : &found->second;
+  return FindIn(state_.transformations, name);
 }
 
 Orv::TResult Channel::ResetTransformation(const Orv::String& name, bool resetAll) {

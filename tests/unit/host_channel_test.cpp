@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <utility>
 
 #include "orvref/channel.h"
 #include "orvref/execution_context.h"
@@ -57,6 +58,25 @@ TEST_F(HostChannel, OffsetsExistForTheChannelsAxesOfKnownTransformations) {
   ASSERT_EQ(channel_.ResetTransformation("BASE", true), Orv::ORV_SUCCESS);
   channel_.GetTransformationOffset("BASE", 5, offset);
   EXPECT_EQ(offset, 0.0);
+}
+
+// Names alike in length and first letter, or in all but case, are
+// different transformations.
+TEST_F(HostChannel, EachTransformationIsFoundByItsWholeName) {
+  channel_.AddTransformation("BASE2", false);
+  channel_.AddTransformation("BASE3", false);
+  channel_.AddTransformation("", false);
+  ASSERT_EQ(channel_.SetTransformationOffset("BASE2", 0, 2.0), Orv::ORV_SUCCESS);
+  ASSERT_EQ(channel_.SetTransformationOffset("BASE3", 0, 3.0), Orv::ORV_SUCCESS);
+  ASSERT_EQ(channel_.SetTransformationOffset("", 0, 4.0), Orv::ORV_SUCCESS);
+  double offset = 0.0;
+  for (const auto& [name, expected] : {std::pair{"BASE", 0.0}, {"BASE2", 2.0}, {"BASE3", 3.0}, {"", 4.0}}) {
+    ASSERT_EQ(channel_.GetTransformationOffset(name, 0, offset), Orv::ORV_SUCCESS) << name;
+    EXPECT_EQ(offset, expected) << name;
+  }
+  EXPECT_NE(channel_.GetTransformationOffset("BASE4", 0, offset), Orv::ORV_SUCCESS);
+  EXPECT_NE(channel_.GetTransformationOffset("base2", 0, offset), Orv::ORV_SUCCESS);
+  EXPECT_NE(channel_.GetTransformationOffset("BAS", 0, offset), Orv::ORV_SUCCESS);
 }
 
 TEST_F(HostChannel, RotationsAndScalesMultiplyFromTheRightInTheTransformationsUnit) {

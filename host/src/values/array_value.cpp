@@ -23,6 +23,11 @@ Orv::TResult ArrayValue::GetType(SmartPointer<Orv::INCType>& type) const {
 
 bool ArrayValue::Locate(std::int32_t dimensionCount, const std::int32_t* indices, std::size_t& position) const {
   if (dimensionCount != type_->GetDimensionCount() || indices == nullptr) return false;
+  // Nearly every array read is a frame's component, of one dimension.
+  if (dimensionCount == 1) {
+    position = static_cast<std::size_t>(static_cast<std::uint32_t>(indices[0]));
+    return position < elements_->size();
+  }
   position = 0;
   for (std::int32_t dimension = 0; dimension < dimensionCount; ++dimension) {
     const std::int32_t index = indices[dimension];

@@ -1,5 +1,6 @@
 #include "values/struct_type.h"
 
+#include "same_name.h"
 #include "values/storage.h"
 #include "values/struct_value.h"
 
@@ -48,7 +49,7 @@ Orv::TResult StructType::GetMemberType(std::int32_t index, SmartPointer<Orv::INC
 
 int StructType::MemberIndex(const Orv::String& name) const {
   for (std::size_t i = 0; i < members_.size(); ++i) {
-    if (members_[i].name == name) return static_cast<int>(i);
+    if (SameName(members_[i].name, name)) return static_cast<int>(i);
   }
   return -1;
 }
