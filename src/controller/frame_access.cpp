@@ -24,8 +24,13 @@ SmartPointer<Orv::INCArray> FrameElements::Component(Orv::INCStruct& frame, cons
 bool FrameElements::Read(Orv::INCArray& component, std::int32_t axis, double& value) {
   SmartPointer<Orv::INCObject> element;
   if (component.GetElement(1, &axis, element) != Orv::ORV_SUCCESS) return false;
-  const Orv::INCValue* number = kinds_.As<Orv::INCValue>(element.get());
-  return number != nullptr && number->GetReal(value) == Orv::ORV_SUCCESS;
+  if (element != lastRead_) {
+    const Orv::INCValue* number = kinds_.As<Orv::INCValue>(element.get());
+    lastReadable_ = number != nullptr && number->GetReal(lastReading_) == Orv::ORV_SUCCESS;
+    lastRead_ = std::move(element);
+  }
+  if (lastReadable_) value = lastReading_;
+  return lastReadable_;
 }
 
 double FrameElements::ReadOr(Orv::INCArray& component, std::int32_t axis, double fallback) {

@@ -50,6 +50,14 @@ class FrameElements {
   ObjectKinds kinds_;
   Orv::IValueFactory* factory_;
   Written written_;
+  // The element read last and its reading: a frame's elements are mostly a
+  // few values shared by many axes (the zero and the one of a new frame, a
+  // run of equal reals written), and a host value, which has no setter,
+  // reads the same every time. Holding it keeps its address from passing to
+  // another object.
+  Orv::SmartPointer<Orv::INCObject> lastRead_;
+  double lastReading_ = 0.0;
+  bool lastReadable_ = false;
   Orv::SmartPointer<Orv::INCValue> lastWritten_;
   double lastValue_ = 0.0;
 };

@@ -47,6 +47,36 @@ TEST_F(FrameElementsTest, TellsEachClassOfObjectApart) {
   EXPECT_EQ(elements.ReadOr(*rotation, kFrameAxisCount, 7.0), 7.0);
 }
 
+// Elements that share one value read alike, and an element read, then
+// replaced, reads as its new value through the same FrameElements.
+TEST_F(FrameElementsTest, AnElementReplacedReadsAsItsNewValue) {
+  const Frame frame = NewFrame();
+  FrameElements elements;
+  const auto scale = elements.Component(*frame, "SC");
+  ASSERT_TRUE(scale);
+  EXPECT_EQ(elements.ReadOr(*scale, 0, 0.0), 1.0);
+  EXPECT_EQ(elements.ReadOr(*scale, 1, 0.0), 1.0);
+  SetElement(*frame, "SC", 1, 2.0);
+  EXPECT_EQ(elements.ReadOr(*scale, 1, 0.0), 2.0);
+  EXPECT_EQ(elements.ReadOr(*scale, 2, 0.0), 1.0);
+
+  // An element that is no real, after a real: nothing is read.
+  SmartPointer<Orv::INCValue> text;
+  factory()->CreateStringValue("1.0", text);
+  SmartPointer<Orv::INCBasicType> textType;
+  factory()->GetBasicType(Orv::BasicType::String, textType);
+  SmartPointer<Orv::INCObject> texts;
+  ArrayType(textType.get(), {2})->CreateValue(texts);
+  auto& textArray = dynamic_cast<Orv::INCArray&>(*texts);
+  const std::int32_t first = 0;
+  textArray.SetElement(1, &first, text.get());
+  double value = -1.0;
+  EXPECT_FALSE(elements.Read(textArray, 0, value));
+  EXPECT_EQ(value, -1.0);
+  EXPECT_EQ(elements.ReadOr(*scale, 0, 0.0), 1.0);
+  EXPECT_FALSE(elements.Read(textArray, 1, value));
+}
+
 TEST_F(FrameElementsTest, RunsOfEqualRealsLandOnEveryAxis) {
   const Frame frame = NewFrame();
   FrameElements elements(factory());
