@@ -51,7 +51,8 @@ std::int32_t Channel::IsSubprogramUndeclared(const Orv::String& name) const {
 }
 
 Orv::TResult Channel::GetAxisIndex(const Orv::String& name, std::int32_t& index) const {
-  const auto found = std::find(state_.axes.begin(), state_.axes.end(), name);
+  const auto found = std::find_if(state_.axes.begin(), state_.axes.end(),
+                                  [&](const Orv::String& axis) { return SameName(axis, name); });
   if (found == state_.axes.end()) return kRefused;
   index = static_cast<std::int32_t>(found - state_.axes.begin());
   return Orv::ORV_SUCCESS;

@@ -6,6 +6,7 @@
 #include "controller/controller_types.h"
 #include "controller/frame_arithmetic.h"
 #include "controller/frame_conversion.h"
+#include "controller/geometry_axes.h"
 #include "controller/methods/method_support.h"
 #include "controller/methods/methods.h"
 #include "plugin/messages.h"
@@ -39,6 +40,8 @@ bool MultiplyFramesMethod::Evaluate(Orv::IExecutionContext& context, const Argum
     }
   }
 
+  // Found once for the three conversions below.
+  axes = ResolveGeometryAxes(*channel, axes);
   Orv::Matrix firstMatrix, secondMatrix;
   if (!AddFrameOffsets(*first, *second, *product, elements) ||
       !FrameToMatrix(*first, firstMatrix, axes, *channel, elements) ||
