@@ -1,5 +1,7 @@
 // The frame methods: CreateFrame, GetFrameElement, GetFrameFromMatrix,
 // GetMatrixFromFrame, InvertFrame and MultiplyFrames.
+#include <cmath>
+
 #include "controller_fixture.h"
 #include "plugin/results.h"
 
@@ -133,6 +135,23 @@ TEST_F(FrameMethods, TranslationsAddUp) {
   EXPECT_NEAR(Element(*product, "TR", 2), 0.0, 1e-12);
   EXPECT_EQ(Element(*product, "TR", 3), 5.0);
   EXPECT_EQ(Element(*product, "FI", 4), 0.25);
+}
+
+// Sums of other axes than the geometry axes keep their signs: -0.0 plus
+// -0.0 is -0.0, and a sum of +0.0 is +0.0 even where the factors were not.
+TEST_F(FrameMethods, TranslationSumsKeepTheSignOfZero) {
+  const Frame first = NewFrame();
+  const Frame second = NewFrame();
+  SetElement(*first, "TR", 4, -0.0);
+  SetElement(*second, "TR", 4, -0.0);
+  SetElement(*first, "FI", 5, -1.5);
+  SetElement(*second, "FI", 5, 1.5);
+  const Frame product = FrameResult(Evaluate("MultiplyFrames", {first, second}));
+  ASSERT_TRUE(product);
+  EXPECT_TRUE(std::signbit(Element(*product, "TR", 4)));
+  EXPECT_EQ(Element(*product, "FI", 5), 0.0);
+  EXPECT_FALSE(std::signbit(Element(*product, "FI", 5)));
+  EXPECT_FALSE(std::signbit(Element(*product, "TR", 6)));
 }
 
 // A then B: moved along X first, then turned a quarter about Z, the
