@@ -175,16 +175,7 @@ lineLabel
 
 lineContent
   : optionalComment
-  | nonEmptyLineContent
-  ;
-
-optionalComment
-  : %empty
-  | END_COMMENT                                    { TRY(Comment(session, $1)); }
-  ;
-
-nonEmptyLineContent
-  : macroDefinition
+  | macroDefinition
   | caseStmt lineContent
   | ifStmt
   | elseStmt lineContent
@@ -209,6 +200,11 @@ nonEmptyLineContent
   | endWhileStmt lineContent
   | repeatStmt optionalComment
   | untilStmt
+  ;
+
+optionalComment
+  : %empty
+  | END_COMMENT                                    { TRY(Comment(session, $1)); }
   ;
 
 macroDefinition
