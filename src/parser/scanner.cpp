@@ -53,11 +53,16 @@ void Scanner::Destroy() {
   flex_ = nullptr;
 }
 
+void Scanner::Renew() {
+  Destroy();
+  Create();
+}
+
 int Scanner::NextToken() {
   try {
     // The other way of reading takes the other automaton.
-    if (flex_ != nullptr && automaton_ != AutomatonForReading()) Destroy();
-    if (flex_ == nullptr) Create();
+    if (flex_ == nullptr || automaton_ != AutomatonForReading()) [[unlikely]]
+      Renew();
     value_.view = TokenValue::View::kNone;
     // At the end of the text the generated scanner has already started its
     // buffer afresh (yyrestart), so the next text is read from its start.
