@@ -1,7 +1,6 @@
 #include "controller/frame_arithmetic.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "controller/frame_conversion.h"
 
@@ -65,9 +64,7 @@ bool AddFrameOffsets(Orv::INCStruct& left, Orv::INCStruct& right, Orv::INCStruct
     const auto second = elements.Component(right, name);
     if (!sum || !first || !second) return false;
     for (std::int32_t axis = 0; axis < kFrameAxisCount; ++axis) {
-      const double value = elements.ReadOr(*first, axis, 0.0) + elements.ReadOr(*second, axis, 0.0);
-      // What a new frame holds already, as nearly every axis sums to.
-      if (value != 0.0 || std::signbit(value)) elements.Write(*sum, axis, value);
+      elements.Write(*sum, axis, elements.ReadOr(*first, axis, 0.0) + elements.ReadOr(*second, axis, 0.0));
     }
   }
   return true;

@@ -13,11 +13,10 @@ namespace Velkor::OrvTessan {
 // the frame's matrix, every other axis element by element.
 void InvertFrameInPlace(Orv::INCStruct& frame, const Orv::IChannel& channel, FrameElements& elements);
 
-// Sets the coarse and fine translation of every axis of `result`, a new
-// frame whose translations are +0.0, to the sums of those of `left` and
-// `right` (an unreadable element counts as 0); a sum of +0.0 is not
-// written, and the other components of `result` are left alone. False when
-// a frame lacks one of the two components.
+// Sets the coarse and fine translation of every axis of `result` to the sums
+// of those of `left` and `right` (an unreadable element counts as 0); the
+// other components of `result` are left alone. False when a frame lacks one
+// of the two components.
 bool AddFrameOffsets(Orv::INCStruct& left, Orv::INCStruct& right, Orv::INCStruct& result, FrameElements& elements);
 
 }  // namespace Velkor::OrvTessan
