@@ -277,6 +277,25 @@ TEST_F(FrameCommands, TransformationTakesTheFramesMatrix) {
   EXPECT_TRUE(MatricesNear(Affine({{0, 2, 0}, {-1, 0, 0}, {0, 0, 1}}, {1, 0, 0}), TransformationMatrix("BASE")));
 }
 
+// The coarse translations are applied before the fine ones are looked up,
+// and what was applied stays when the fine ones are missing.
+TEST_F(FrameCommands, CoarseOffsetsStayWhenTheFineTranslationIsMissing) {
+  const auto reals36 = ArrayType(BasicType(Orv::BasicType::Real).get(), {36});
+  const Orv::StructMemberDeclaration members[] = {{reals36.get(), "TR"}, {reals36.get(), "SC"}};
+  SmartPointer<Orv::INCStructType> coarseOnly;
+  context().GetStructTypeFactory()->CreateStructType(2, members, 0, coarseOnly);
+  Frame frame;
+  coarseOnly->CreateValue(frame);
+  SetElement(*frame, "TR", 1, 4.0);
+  SetElement(*frame, "TR", 2, -2.5);
+
+  const Outcome outcome = Execute("SetTrafoByFrame", {Text("BASE"), frame});
+  EXPECT_EQ(outcome.result, kFailure);
+  EXPECT_EQ(outcome.message, kInternal);
+  EXPECT_EQ(Offset("BASE", 1), 4.0);
+  EXPECT_EQ(Offset("BASE", 2), -2.5);
+}
+
 TEST_F(FrameCommands, StructureWithoutFrameComponentsIsAnInternalError) {
   const auto axisType = StructType(Orv::BasicType::String, {"Name"});
   Frame notAFrame;

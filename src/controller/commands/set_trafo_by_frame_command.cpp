@@ -20,20 +20,20 @@ bool SetTrafoByFrameCommand::Execute(Arguments arguments, Orv::IChannel* channel
   FrameElements elements;
   const auto translation = elements.Component(*frame, kTranslation);
   if (!translation) return report.Fail(kInternalError);
-  const auto fine = elements.Component(*frame, kFineTranslation);
-  if (!fine) return report.Fail(kInternalError);
-  // An axis without a coarse translation keeps its offset and adds the
-  // fine one to it.
   for (std::int32_t axis = 0; axis < kFrameAxisCount; ++axis) {
     double offset = 0.0;
+    if (elements.Read(*translation, axis, offset)) channel->SetTransformationOffset(transformation, axis, offset);
+  }
+
+  const auto fine = elements.Component(*frame, kFineTranslation);
+  if (!fine) return report.Fail(kInternalError);
+  for (std::int32_t axis = 0; axis < kFrameAxisCount; ++axis) {
+    double offset = 0.0;
+    if (channel->GetTransformationOffset(transformation, axis, offset) != Orv::ORV_SUCCESS) offset = 0.0;
     double fineOffset = 0.0;
-    const bool coarse = elements.Read(*translation, axis, offset);
-    if (!elements.Read(*fine, axis, fineOffset)) {
-      if (coarse) channel->SetTransformationOffset(transformation, axis, offset);
-      continue;
+    if (elements.Read(*fine, axis, fineOffset)) {
+      channel->SetTransformationOffset(transformation, axis, offset + fineOffset);
     }
-    if (!coarse && channel->GetTransformationOffset(transformation, axis, offset) != Orv::ORV_SUCCESS) offset = 0.0;
-    channel->SetTransformationOffset(transformation, axis, offset + fineOffset);
   }
 
   Orv::Matrix matrix;
