@@ -3,6 +3,7 @@
 // a local frame of its own, which hides the locals of its caller.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -103,12 +104,16 @@ class VariableScope final : public Orv::IVariableScope {
 
  private:
   // Names ordered by length first: a lookup passes names mostly of other
-  // lengths, which the lengths alone settle, without a comparison of
-  // characters. Nothing reads the frames in name order.
+  // lengths, which the lengths alone settle, and names are short, so that
+  // their characters are compared here rather than by a call. Nothing reads
+  // the frames in name order.
   struct NameOrder {
     bool operator()(const Orv::String& a, const Orv::String& b) const noexcept {
       if (a.size() != b.size()) return a.size() < b.size();
-      return Orv::String::traits_type::compare(a.data(), b.data(), a.size()) < 0;
+      for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i]) return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[i]);
+      }
+      return false;
     }
   };
 
