@@ -52,12 +52,14 @@ class ClassKinds {
     return index;
   }
 
-  // Type information records lie a few words apart, so the bits above the
-  // lowest four tell the classes of a library apart.
-  static constexpr std::size_t kRecentSlots = 16;
+  // Type information records are words (eight bytes) aligned and lie close
+  // together in their library, so that the bits above the lowest three give
+  // the classes of a library slots of their own, the more so the more slots
+  // there are. Two classes a block uses all the time sharing a slot would
+  // take it from each other at every turn.
+  static constexpr std::size_t kRecentSlots = 64;
   static std::size_t SlotOf(const std::type_info* type) {
-    const auto address = reinterpret_cast<std::uintptr_t>(type);
-    return ((address >> 4) ^ (address >> 8)) % kRecentSlots;
+    return (reinterpret_cast<std::uintptr_t>(type) >> 3) % kRecentSlots;
   }
 
   // Each class is answered from its slot of the recent table; a class that

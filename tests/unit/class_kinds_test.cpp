@@ -71,7 +71,8 @@ TEST(ClassKinds, ExpressionsAreWhatDynamicCastSays) {
 }
 
 // Classes of which every third has a basic result: more classes than the
-// recent table has slots, so that some share one and push each other out.
+// recent table has slots (well over its 64), so that some share one and push
+// each other out.
 template <int Number>
 class NumberedNode final : public std::conditional_t<Number % 3 == 0, ForeignValueNode, ForeignNode> {};
 
@@ -81,7 +82,7 @@ std::vector<SmartPointer<Orv::INCObjectExpression>> NumberedNodes(std::integer_s
 }
 
 TEST(ClassKinds, ManyClassesSharingSlotsKeepTheirOwnAnswers) {
-  std::vector<SmartPointer<Orv::INCObjectExpression>> nodes = NumberedNodes(std::make_integer_sequence<int, 40>());
+  std::vector<SmartPointer<Orv::INCObjectExpression>> nodes = NumberedNodes(std::make_integer_sequence<int, 160>());
   ExpressionKinds kinds;
   for (int pass = 0; pass < 3; ++pass) {
     ExpectDynamicCastsAnswer<Orv::INCExpression>(kinds, nodes);
