@@ -450,7 +450,7 @@ expression
   | AXIS_FUNC_OP '(' frameValueArgumentList ')'    { TRY(AxisMethodCall(session, $$, $1, $3)); }
   | FRAME_FUNC_OP '(' frameValueArgumentList ')'   { TRY(FrameMethodCall(session, $$, $1, $3)); }
   | FRAME_VALUE_OP '(' frameValueArgumentList ')'  { TRY(FrameConstruction(session, $$, $1, $3)); }
-  | AUX_VARNAME                                    { TRY(RParameterValue(session, $$, $1)); }
+  | AUX_VARNAME                                    { TRY(RParameter(session, $$, $1)); }
   | namedLValue                                    { $$ = ValueOfReference($1); }
   | '(' expression ')'                             { $$ = $2; }
   | AXSTRING_OP '(' expression ')'                 { TRY(AxisNameString(session, $$, $3)); }

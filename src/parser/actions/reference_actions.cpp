@@ -98,12 +98,6 @@ bool RParameter(ParseSession& session, Expr*& result, std::int32_t number) {
   return ResolveRParameter(session, index, *result) || RefuseWith(session, kUndeclaredVariable, kRParameters);
 }
 
-bool RParameterValue(ParseSession& session, Expr*& result, std::int32_t number) {
-  if (!RParameter(session, result, number)) return false;
-  ValueOfReference(result);
-  return true;
-}
-
 bool FrameComponent(ParseSession& session, Expr*& result, const char* name, Expr* axis, const char* component) {
   if (axis->type != kAxisType) return Refuse(session);
   HostObjects& host = session.host();

@@ -7,9 +7,9 @@
 namespace Velkor::OrvTessan {
 
 bool PlainVariable(ParseSession& session, Expr*& result, const char* name);
+// An R parameter is an element of basic type: its reference keeps no parts
+// beside expression and type, so that it serves as a value as it is.
 bool RParameter(ParseSession& session, Expr*& result, std::int32_t number);
-// An R parameter read in an expression: a value, not a reference.
-bool RParameterValue(ParseSession& session, Expr*& result, std::int32_t number);
 bool FrameComponent(ParseSession& session, Expr*& result, const char* name, Expr* axis, const char* component);
 bool IndexedVariable(ParseSession& session, Expr*& result, const char* name, Expr* index);
 bool FrameArrayComponent(ParseSession& session, Expr*& result, const char* name, Expr* index, Expr* axis,
