@@ -41,5 +41,17 @@ TEST(HostStringUtil, UpperCasesEveryByteOfLongTextsAlike) {
   }
 }
 
+// Texts of every length up to three words: the short ones byte by byte,
+// the last word of the longer ones overlapping the word before it.
+TEST(HostStringUtil, UpperCasesTextsOfEveryShortLength) {
+  const String letters = "abcxyzAZ`{_0az@[mnopqrst";
+  const String upper = "ABCXYZAZ`{_0AZ@[MNOPQRST";
+  for (std::size_t length = 0; length <= letters.size(); ++length) {
+    String text = letters.substr(0, length);
+    StringUtil::ToUpper(text);
+    ASSERT_EQ(text, upper.substr(0, length)) << "length " << length;
+  }
+}
+
 }  // namespace
 }  // namespace Velkor::Orv
