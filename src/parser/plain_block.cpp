@@ -252,6 +252,9 @@ bool Recogniser::Recognise() {
     Plan(Step::kBlockNumber, number);
     token = Next();
   }
+  // A first word no plain word has (a longer name such as IF, WHILE or
+  // DEF, a bracket) gives the block up before the label's place is planned.
+  if (token.shape == Shape::kOther) return false;
   // Decided on the look-ahead: a label could be there.
   Plan(Step::kEndOfLabelPosition, NoText());
   for (;;) {
