@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numbers>
+#include <utility>
 
 #include "same_name.h"
 
@@ -68,27 +69,18 @@ int Channel::GeometryPosition(const Orv::String& axis) const {
                                                             : static_cast<int>(found - state_.geometryAxes.begin());
 }
 
-namespace {
-
 // A channel has a handful of transformations, and a frame applied sets the
 // offset of each axis by the transformation's name: a scan by SameName
 // costs less than the map's ordered comparisons.
-template <class Transformations>
-auto* FindIn(Transformations& transformations, const Orv::String& name) {
-  for (auto& [key, transformation] : transformations) {
+const Channel::Transformation* Channel::Find(const Orv::String& name) const {
+  for (const auto& [key, transformation] : state_.transformations) {
     if (SameName(key, name)) return &transformation;
   }
-  return static_cast<decltype(&transformations.begin()->second)>(nullptr);
+  return nullptr;
 }
-
-}  // namespace
 
 Channel::Transformation* Channel::Find(const Orv::String& name) {
-  return FindIn(state_.transformations, name);
-}
-
-const Channel::Transformation* Channel::Find(const Orv::String& name) const {
-  return FindIn(state_.transformations, name);
+  return const_cast<Transformation*>(std::as_const(*this).Find(name));
 }
 
 Orv::TResult Channel::ResetTransformation(const Orv::String& name, bool resetAll) {

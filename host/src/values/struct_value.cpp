@@ -2,6 +2,7 @@
 
 #include <typeinfo>
 
+#include "exact_type.h"
 #include "values/array_value.h"
 #include "values/basic_value.h"
 #include "values/storage.h"
@@ -17,8 +18,7 @@ constexpr Orv::TResult kRefused = 1;
 std::uint64_t ChangesOf(const Orv::INCObject* member) {
   // Type identities first: dynamic_cast compares type names as strings.
   if (member == nullptr || &typeid(*member) == &typeid(BasicValue)) return 0;
-  if (&typeid(*member) == &typeid(ArrayValue)) return static_cast<const ArrayValue*>(member)->Changes();
-  if (const auto* array = dynamic_cast<const ArrayValue*>(member)) return array->Changes();
+  if (const auto* array = AsExactly<const ArrayValue>(member)) return array->Changes();
   if (const auto* structure = dynamic_cast<const StructValue*>(member)) return structure->Changes();
   return 0;
 }
