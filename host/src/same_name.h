@@ -1,5 +1,5 @@
-// Names compared where every block looks one up: structure members and
-// channel transformations.
+// Names compared where every block looks one up: structure members,
+// channel transformations and the variable a scope found last.
 #pragma once
 
 #include <cstddef>

@@ -5,6 +5,7 @@
 
 #include "exact_type.h"
 #include "expressions/variable_nodes.h"
+#include "same_name.h"
 #include "values/array_type.h"
 #include "values/array_value.h"
 #include "values/basic_value.h"
@@ -49,10 +50,16 @@ std::uint64_t EntryDigest(const Orv::String& name, const Variable& variable) {
 VariableScope::VariableScope(ExecutionContext& context) : context_(context), frames_(1) {}
 VariableScope::~VariableScope() = default;
 
-const Variable* VariableScope::FindIn(std::size_t frame, const Orv::String& name) const {
+const VariableScope::Frame::Variables::value_type* VariableScope::EntryIn(std::size_t frame,
+                                                                          const Orv::String& name) const {
   if (frame >= frames_.size()) return nullptr;
   const auto found = frames_[frame].variables.find(name);
-  return found == frames_[frame].variables.end() ? nullptr : &found->second;
+  return found == frames_[frame].variables.end() ? nullptr : &*found;
+}
+
+const Variable* VariableScope::FindIn(std::size_t frame, const Orv::String& name) const {
+  const auto* entry = EntryIn(frame, name);
+  return entry ? &entry->second : nullptr;
 }
 
 std::uint64_t VariableScope::Signature() const {
@@ -69,11 +76,13 @@ std::optional<std::size_t> VariableScope::FrameOf(const Orv::String& name) const
 }
 
 const Variable* VariableScope::Find(const Orv::String& name) const {
+  if (lastFound_ != nullptr && SameName(lastFound_->first, name)) return &lastFound_->second;
   const std::size_t innermost = frames_.size() - 1;
-  if (innermost != kChannelFrame) {
-    if (const Variable* local = FindIn(innermost, name)) return local;
-  }
-  return FindIn(kChannelFrame, name);
+  const auto* entry = innermost != kChannelFrame ? EntryIn(innermost, name) : nullptr;
+  if (entry == nullptr) entry = EntryIn(kChannelFrame, name);
+  if (entry == nullptr) return nullptr;
+  lastFound_ = entry;
+  return &entry->second;
 }
 
 const Variable* VariableScope::Find(const Orv::String& name, Variable::Kind kind) const {
@@ -119,6 +128,7 @@ void VariableScope::Replace(Frame& frame, const Orv::String& name, Variable& ent
 
 Orv::TResult VariableScope::Declare(const Orv::String& name, Variable variable, bool local) {
   Frame& frame = local ? frames_.back() : frames_[kChannelFrame];
+  ForgetLastFound();
   const auto [found, added] = frame.variables.try_emplace(name, variable);
   if (added) {
     frame.signature ^= EntryDigest(name, variable);
@@ -182,16 +192,19 @@ void VariableScope::KeepAsSetup() {
 }
 
 void VariableScope::ResetToSetup() {
+  ForgetLastFound();
   frames_.resize(1);
   frames_[kChannelFrame] = CopiedFrame(setup_);
   switches_ = setupSwitches_;
 }
 
 void VariableScope::EnterLocalFrame() {
+  ForgetLastFound();
   frames_.emplace_back();
 }
 
 void VariableScope::LeaveLocalFrame() {
+  ForgetLastFound();
   if (frames_.size() > 1) frames_.pop_back();
 }
 

@@ -78,6 +78,32 @@ TEST_F(HostVariableScope, EachNameFindsItsOwnVariableWhateverNamesShareItsLength
     EXPECT_NE(scope().CheckScalarVariable(unknown), Orv::ORV_SUCCESS) << unknown;
 }
 
+// Each lookup right after the one before it of the same name, across every
+// change that can give the name another meaning (or drop its variable).
+TEST_F(HostVariableScope, ANameLookedUpJustBeforeAChangeDenotesWhatItDenotesAfterIt) {
+  const SmartPointer<ArrayType> list(new ArrayType(new BasicType(Code::Real), {4}));
+  scope().DeclareScalar("X", Code::Real);
+  EXPECT_EQ(scope().CheckScalarVariable("X"), Orv::ORV_SUCCESS);
+  scope().DeclareArray("X", list.get());
+  EXPECT_NE(scope().CheckScalarVariable("X"), Orv::ORV_SUCCESS);
+  EXPECT_EQ(scope().CheckArrayVariable("X"), Orv::ORV_SUCCESS);
+  EXPECT_NE(scope().CheckArrayVariable("XY"), Orv::ORV_SUCCESS);
+
+  scope().EnterLocalFrame();
+  EXPECT_EQ(scope().CheckArrayVariable("X"), Orv::ORV_SUCCESS);
+  scope().DeclareScalar("X", Code::Int, true);
+  EXPECT_EQ(scope().CheckScalarVariable("X"), Orv::ORV_SUCCESS);
+  scope().LeaveLocalFrame();
+  EXPECT_EQ(scope().CheckArrayVariable("X"), Orv::ORV_SUCCESS);
+
+  context_.KeepAsSetup();
+  scope().DeclareScalar("Y", Code::Int);
+  EXPECT_EQ(scope().CheckScalarVariable("Y"), Orv::ORV_SUCCESS);
+  context_.ResetToSetup();
+  EXPECT_NE(scope().CheckScalarVariable("Y"), Orv::ORV_SUCCESS);
+  EXPECT_EQ(scope().CheckArrayVariable("X"), Orv::ORV_SUCCESS);
+}
+
 TEST_F(HostVariableScope, TheSignatureFollowsTheDeclarationsInSightNotTheirValues) {
   const std::uint64_t empty = scope().Signature();
   scope().EnterLocalFrame();

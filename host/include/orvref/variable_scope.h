@@ -118,7 +118,8 @@ class VariableScope final : public Orv::IVariableScope {
   };
 
   struct Frame {
-    std::map<Orv::String, Variable, NameOrder> variables;
+    using Variables = std::map<Orv::String, Variable, NameOrder>;
+    Variables variables;
     // The digests of the entries combined; see Signature().
     std::uint64_t signature = 0;
   };
@@ -131,6 +132,11 @@ class VariableScope final : public Orv::IVariableScope {
 
   // The frame with copies of the values that a program can change.
   static Frame CopiedFrame(const Frame& frame);
+  // The entry of that name in one frame; null when there is none.
+  const Frame::Variables::value_type* EntryIn(std::size_t frame, const Orv::String& name) const;
+  // Forgets the last name found: after a declaration or a change of frames
+  // the name may denote another variable.
+  void ForgetLastFound() { lastFound_ = nullptr; }
   Orv::TResult Check(const Orv::String& name, Variable::Kind kind) const;
   const Variable* Find(const Orv::String& name, Variable::Kind kind) const;
   Variable* FindLocal(const Orv::String& name, Variable::Kind kind);
@@ -144,6 +150,11 @@ class VariableScope final : public Orv::IVariableScope {
   Switches switches_;
   Frame setup_;
   Switches setupSwitches_;
+  // The entry Find found last: a reference in a block asks about its name
+  // several times in a row (a scalar? an array? its declared type?). Map
+  // entries stay where they are, and what changes one in place is seen
+  // through the pointer.
+  mutable const Frame::Variables::value_type* lastFound_ = nullptr;
 };
 
 }  // namespace Velkor::OrvReference
