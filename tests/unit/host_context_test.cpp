@@ -209,6 +209,38 @@ TEST_F(HostContext, ElementsHaveTheElementTypeOfTheArrayDeclared) {
   }
 }
 
+// Each operand list is taken whole, an absent operand kept as such; a
+// negative count or a missing array refuses the node.
+TEST_F(HostContext, NodesTakeTheirOperandListsWholeOrNotAtAll) {
+  Expression array, made;
+  context_->GetLValueFactory()->CreateArrayExpression("$R", array);
+  const Expression one = Int(1), two = Int(2);
+  INCExpression* indices[] = {AsValue(one), AsValue(two)};
+  ASSERT_EQ(expressions_->CreateElementExpression(array.get(), 2, indices, made), Orv::ORV_SUCCESS);
+  EXPECT_EQ(ExpressionText(made.get()), "(elem (array $R) 1 2)");
+  INCExpression* withAbsent[] = {AsValue(one), nullptr};
+  ASSERT_EQ(expressions_->CreateFunctionExpression(2, withAbsent, "SUBSTR", made), Orv::ORV_SUCCESS);
+  EXPECT_EQ(ExpressionText(made.get()), "(call SUBSTR 1 _)");
+  ASSERT_EQ(expressions_->CreateFunctionExpression(0, nullptr, "STRLEN", made), Orv::ORV_SUCCESS);
+  EXPECT_EQ(ExpressionText(made.get()), "(call STRLEN)");
+
+  INCObjectExpression* const objects[] = {one.get()};
+  const SmartPointer<Orv::IMethodCallFactory> calls = context_->GetMethodCallFactory();
+  for (const std::int32_t count : {-1, 1}) {
+    made.reset();
+    EXPECT_NE(expressions_->CreateElementExpression(array.get(), count, count < 0 ? indices : nullptr, made),
+              Orv::ORV_SUCCESS);
+    EXPECT_NE(expressions_->CreateFunctionExpression(count, count < 0 ? indices : nullptr, "SUBSTR", made),
+              Orv::ORV_SUCCESS);
+    EXPECT_NE(expressions_->CreateObjectFunctionExpression(count, count < 0 ? objects : nullptr, "SUBSTR", made),
+              Orv::ORV_SUCCESS);
+    EXPECT_NE(calls->CreateMethodExpression(count, count < 0 ? objects : nullptr, "Echo", made), Orv::ORV_SUCCESS);
+    EXPECT_NE(calls->CreateStructElementExpression(array.get(), count, count < 0 ? indices : nullptr, made),
+              Orv::ORV_SUCCESS);
+    EXPECT_FALSE(made) << count;
+  }
+}
+
 TEST_F(HostContext, KnowsHostFunctionsAndTheMappersMethodsCaseSensitively) {
   for (const char* name : {"SUBSTR", "STRLEN", "INTERSEC", "IsEqualObject", "GetDefaultXGeoAxis", "GetDefaultYGeoAxis",
                            "GetDefaultZGeoAxis", "INDEX", "ISAXIS", "ISFILE", "GETT"}) {

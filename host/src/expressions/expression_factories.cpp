@@ -39,13 +39,17 @@ SmartPointer<Orv::INCType> NameType(ExecutionContext& context, const Orv::String
   return type;
 }
 
-// A count and an array of nodes; false for a negative count or a missing
-// array. Null entries stay as absent nodes.
+// A count and an array of that many nodes: false for a negative count or a
+// missing array.
+bool IsNodeArray(std::int32_t count, const void* nodes) {
+  return count >= 0 && (count == 0 || nodes != nullptr);
+}
+
+// The nodes of such an array, made in place in the node that keeps them.
+// Null entries stay as absent nodes.
 template <class Expression>
-bool Collect(std::int32_t count, Expression* const* nodes, ExpressionList& list) {
-  if (count < 0 || (count > 0 && nodes == nullptr)) return false;
-  list.assign(nodes, nodes + count);
-  return true;
+ExpressionList ListOf(std::int32_t count, Expression* const* nodes) {
+  return ExpressionList(nodes, nodes + count);
 }
 
 Orv::TResult MakeCall(ExecutionContext& context, const char* keyword, ExpressionList arguments, const Orv::String& name,
@@ -56,13 +60,12 @@ Orv::TResult MakeCall(ExecutionContext& context, const char* keyword, Expression
 
 Orv::TResult MakeMethod(ExecutionContext& context, const char* keyword, std::int32_t count,
                         Orv::INCObjectExpression* const* arguments, const Orv::String& name, Result& result) {
-  ExpressionList list;
-  if (!Collect(count, arguments, list)) return kRefused;
+  if (!IsNodeArray(count, arguments)) return kRefused;
   SmartPointer<Orv::INCType> type = NameType(context, name);
   if (dynamic_cast<const Orv::INCStructType*>(type.get())) {
-    return Made(new CallNode<Node<Orv::INCStructExpression>>(keyword, name, std::move(list), type), result);
+    return Made(new CallNode<Node<Orv::INCStructExpression>>(keyword, name, ListOf(count, arguments), type), result);
   }
-  return Made(new CallNode<ValueNode<Orv::INCExpression>>(keyword, name, std::move(list), type), result);
+  return Made(new CallNode<ValueNode<Orv::INCExpression>>(keyword, name, ListOf(count, arguments), type), result);
 }
 
 }  // namespace
@@ -85,9 +88,8 @@ Orv::TResult ExpressionFactory::CreateVariableExpression(const Orv::String& name
 
 Orv::TResult ExpressionFactory::CreateElementExpression(Orv::INCObjectExpression* base, std::int32_t indexCount,
                                                         Orv::INCExpression* const* indices, Result& result) {
-  ExpressionList list;
-  if (base == nullptr || !Collect(indexCount, indices, list)) return kRefused;
-  return Made(new ElementNode(base, std::move(list), ElementTypeOf(*base), context_), result);
+  if (base == nullptr || !IsNodeArray(indexCount, indices)) return kRefused;
+  return Made(new ElementNode(base, ListOf(indexCount, indices), ElementTypeOf(*base), context_), result);
 }
 
 Orv::TResult ExpressionFactory::CreateMemberExpression(Orv::INCObjectExpression* structure, const Orv::String& member,
@@ -113,17 +115,15 @@ Orv::TResult ExpressionFactory::CreateBinaryExpression(Orv::INCExpression* left,
 Orv::TResult ExpressionFactory::CreateFunctionExpression(std::int32_t argumentCount,
                                                          Orv::INCExpression* const* arguments, const Orv::String& name,
                                                          Result& result) {
-  ExpressionList list;
-  if (!Collect(argumentCount, arguments, list)) return kRefused;
-  return MakeCall(context_, "call", std::move(list), name, result);
+  if (!IsNodeArray(argumentCount, arguments)) return kRefused;
+  return MakeCall(context_, "call", ListOf(argumentCount, arguments), name, result);
 }
 
 Orv::TResult ExpressionFactory::CreateObjectFunctionExpression(std::int32_t argumentCount,
                                                                Orv::INCObjectExpression* const* arguments,
                                                                const Orv::String& name, Result& result) {
-  ExpressionList list;
-  if (!Collect(argumentCount, arguments, list)) return kRefused;
-  return MakeCall(context_, "ocall", std::move(list), name, result);
+  if (!IsNodeArray(argumentCount, arguments)) return kRefused;
+  return MakeCall(context_, "ocall", ListOf(argumentCount, arguments), name, result);
 }
 
 Orv::TResult LValueFactory::CreateArrayExpression(const Orv::String& name, Result& result) {
@@ -156,9 +156,8 @@ Orv::TResult MethodCallFactory::CreateStructVariableExpression(const Orv::String
 
 Orv::TResult MethodCallFactory::CreateStructElementExpression(Orv::INCObjectExpression* array, std::int32_t indexCount,
                                                               Orv::INCExpression* const* indices, Result& result) {
-  ExpressionList list;
-  if (array == nullptr || !Collect(indexCount, indices, list)) return kRefused;
-  return Made(new StructElementNode(array, std::move(list), ElementTypeOf(*array)), result);
+  if (array == nullptr || !IsNodeArray(indexCount, indices)) return kRefused;
+  return Made(new StructElementNode(array, ListOf(indexCount, indices), ElementTypeOf(*array)), result);
 }
 
 }  // namespace Velkor::OrvReference
