@@ -17,10 +17,14 @@ void ParseArena::Pool<T>::NextChunk() {
 // holds, and entries never used are left alone.
 template <class T>
 void ParseArena::Pool<T>::Clear() {
-  for (std::size_t i = 0; i < used; ++i) {
-    T* item = &chunks[i / kChunkSize][i % kChunkSize];
-    std::destroy_at(item);
-    std::construct_at(item);
+  std::size_t left = used;
+  for (auto chunk = chunks.begin(); left != 0; ++chunk) {
+    const std::size_t count = std::min(left, kChunkSize);
+    for (T* item = chunk->get(); item != chunk->get() + count; ++item) {
+      std::destroy_at(item);
+      std::construct_at(item);
+    }
+    left -= count;
   }
   used = 0;
   next = end = nullptr;
