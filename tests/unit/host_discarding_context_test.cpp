@@ -37,6 +37,20 @@ TEST(DiscardingParseContext, DeclarationsEnterTheScopeAndNamelessOnesAreRefused)
   auto* name = dynamic_cast<Orv::INCExpression*>(notAText.get());
   EXPECT_NE(channel.parseContext.DeclareVariable(name, Orv::BasicType::Int, 3, nullptr), Orv::ORV_SUCCESS);
   EXPECT_NE(channel.parseContext.DeclareStructVariable(name, nullptr, 3), Orv::ORV_SUCCESS);
+
+  // A character is no name, though it reads as a text; converted to a
+  // STRING it is one, found by evaluating the conversion.
+  Orv::SmartPointer<Orv::INCValue> letter;
+  channel.context.GetValueFactory()->CreateCharValue('Q', letter);
+  Orv::SmartPointer<Orv::INCObjectExpression> character, text;
+  channel.context.GetExpressionFactory()->CreateConstantExpression(letter.get(), character);
+  auto* characterName = dynamic_cast<Orv::INCExpression*>(character.get());
+  EXPECT_NE(channel.parseContext.DeclareVariable(characterName, Orv::BasicType::Int, 3, nullptr), Orv::ORV_SUCCESS);
+  channel.context.GetExpressionFactory()->CreateConversionExpression(characterName, Orv::BasicType::String, text);
+  EXPECT_EQ(channel.parseContext.DeclareVariable(dynamic_cast<Orv::INCExpression*>(text.get()), Orv::BasicType::Int, 3,
+                                                 nullptr),
+            Orv::ORV_SUCCESS);
+  EXPECT_EQ(channel.context.scope().CheckScalarVariable("Q"), Orv::ORV_SUCCESS);
 }
 
 // A recorder and a discarder on one channel, as tessan has them: the

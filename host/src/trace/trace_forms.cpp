@@ -1,5 +1,6 @@
 #include "trace/trace_forms.h"
 
+#include "expressions/constant_node.h"
 #include "expressions/node.h"
 #include "values/basic_type.h"
 
@@ -59,6 +60,11 @@ std::string TypeText(const TypeRegistry& registry, const Orv::INCType* type) {
 }
 
 bool ConstantText(const Orv::INCExpression* expression, Orv::String& text) {
+  // A constant's value is at hand: evaluating it would set up an evaluation
+  // only to hand back that value.
+  if (const SmartPointer<BasicValue>* constant = ConstantValueOf(expression)) {
+    return (*constant)->code() == Orv::BasicType::String && (*constant)->GetString(text) == Orv::ORV_SUCCESS;
+  }
   SmartPointer<Orv::INCValue> value;
   std::int32_t code = 0;
   return expression && expression->GetType(code) == Orv::ORV_SUCCESS && code == Orv::BasicType::String &&
