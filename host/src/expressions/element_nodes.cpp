@@ -68,10 +68,6 @@ ResultType ElementTypeOf(const Orv::INCObjectExpression& array) {
   return ElementTypeOf(arrayType.get());
 }
 
-ElementNode::ElementNode(SmartPointer<Orv::INCObjectExpression> array, ExpressionList indices, ResultType elementType,
-                         ExecutionContext& context)
-    : LValueNode(std::move(elementType), context), array_(std::move(array)), indices_(std::move(indices)) {}
-
 void ElementNode::Render(std::string& out) const {
   RenderElement("elem", array_.get(), indices_, out);
 }
@@ -96,8 +92,7 @@ bool ElementNode::Bind(Evaluation& evaluation, SmartPointer<Orv::INCLValue>& bou
   for (const std::int32_t index : indices) fixedIndices.emplace_back(new ConstantNode(BasicValue::Int(index)));
   SmartPointer<Orv::INCType> elementType;
   GetResultType(elementType);
-  bound =
-      new ElementNode(new ObjectNode(array), std::move(fixedIndices), ResultTypeOf(std::move(elementType)), context());
+  bound = new ElementNode(new ObjectNode(array), fixedIndices, ResultTypeOf(std::move(elementType)), context());
   return true;
 }
 

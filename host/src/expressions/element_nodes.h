@@ -2,6 +2,9 @@
 // Index counts and bounds are checked when the program runs.
 #pragma once
 
+#include <iterator>
+#include <utility>
+
 #include "expressions/node.h"
 #include "orv/base.h"
 #include "orv/expressions.h"
@@ -12,8 +15,15 @@ namespace Velkor::OrvReference {
 
 class ElementNode final : public LValueNode {
  public:
-  ElementNode(Orv::SmartPointer<Orv::INCObjectExpression> array, ExpressionList indices, ResultType elementType,
-              ExecutionContext& context);
+  // The index list is made in place from `indices`, a range of nodes (null
+  // ones stay absent): most elements are made from the array a factory is
+  // handed.
+  template <class Indices>
+  ElementNode(Orv::SmartPointer<Orv::INCObjectExpression> array, const Indices& indices, ResultType elementType,
+              ExecutionContext& context)
+      : LValueNode(std::move(elementType), context),
+        array_(std::move(array)),
+        indices_(std::begin(indices), std::end(indices)) {}
 
   // (elem ARRAY i1 [i2])
   void Render(std::string& out) const override;

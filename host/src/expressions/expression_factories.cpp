@@ -1,5 +1,6 @@
 #include "expressions/expression_factories.h"
 
+#include <span>
 #include <utility>
 
 #include "exact_type.h"
@@ -89,7 +90,8 @@ Orv::TResult ExpressionFactory::CreateVariableExpression(const Orv::String& name
 Orv::TResult ExpressionFactory::CreateElementExpression(Orv::INCObjectExpression* base, std::int32_t indexCount,
                                                         Orv::INCExpression* const* indices, Result& result) {
   if (base == nullptr || !IsNodeArray(indexCount, indices)) return kRefused;
-  return Made(new ElementNode(base, ListOf(indexCount, indices), ElementTypeOf(*base), context_), result);
+  const std::span<Orv::INCExpression* const> indexNodes(indices, static_cast<std::size_t>(indexCount));
+  return Made(new ElementNode(base, indexNodes, ElementTypeOf(*base), context_), result);
 }
 
 Orv::TResult ExpressionFactory::CreateMemberExpression(Orv::INCObjectExpression* structure, const Orv::String& member,
