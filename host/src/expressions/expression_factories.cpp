@@ -23,7 +23,8 @@ using Result = SmartPointer<Orv::INCObjectExpression>;
 
 constexpr Orv::TResult kRefused = 1;
 
-Orv::TResult Made(Orv::INCObjectExpression* node, Result& result) {
+// Inline: every factory call ends here.
+[[gnu::always_inline]] inline Orv::TResult Made(Orv::INCObjectExpression* node, Result& result) {
   result = node;
   return Orv::ORV_SUCCESS;
 }

@@ -23,8 +23,8 @@ BasicResult BinaryResult(const Orv::INCExpression& left, const Orv::INCExpressio
 
 }  // namespace
 
-ConversionNode::ConversionNode(SmartPointer<Orv::INCExpression> operand, std::int32_t typeCode)
-    : ValueNode(BasicResult(typeCode)), operand_(std::move(operand)), typeCode_(typeCode) {}
+ConversionNode::ConversionNode(Orv::INCExpression* operand, std::int32_t typeCode)
+    : ValueNode(BasicResult(typeCode)), operand_(operand), typeCode_(typeCode) {}
 
 void ConversionNode::Render(std::string& out) const {
   out += "(conv ";
@@ -44,8 +44,8 @@ bool ConversionNode::Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject
   return true;
 }
 
-UnaryNode::UnaryNode(SmartPointer<Orv::INCExpression> operand, std::int32_t operatorCode)
-    : ValueNode(UnaryResult(*operand, operatorCode)), operand_(std::move(operand)), operatorCode_(operatorCode) {}
+UnaryNode::UnaryNode(Orv::INCExpression* operand, std::int32_t operatorCode)
+    : ValueNode(UnaryResult(*operand, operatorCode)), operand_(operand), operatorCode_(operatorCode) {}
 
 void UnaryNode::Render(std::string& out) const {
   out += '(' + UnaryOperatorName(operatorCode_) + ' ';
@@ -63,12 +63,8 @@ bool UnaryNode::Compute(Evaluation& evaluation, SmartPointer<Orv::INCObject>& va
   return true;
 }
 
-BinaryNode::BinaryNode(SmartPointer<Orv::INCExpression> left, SmartPointer<Orv::INCExpression> right,
-                       std::int32_t operatorCode)
-    : ValueNode(BinaryResult(*left, *right, operatorCode)),
-      left_(std::move(left)),
-      right_(std::move(right)),
-      operatorCode_(operatorCode) {}
+BinaryNode::BinaryNode(Orv::INCExpression* left, Orv::INCExpression* right, std::int32_t operatorCode)
+    : ValueNode(BinaryResult(*left, *right, operatorCode)), left_(left), right_(right), operatorCode_(operatorCode) {}
 
 void BinaryNode::Render(std::string& out) const {
   out += '(' + BinaryOperatorName(operatorCode_) + ' ';

@@ -11,7 +11,8 @@ namespace Velkor::OrvReference {
 
 class ConversionNode final : public ValueNode<Orv::INCExpression> {
  public:
-  ConversionNode(Orv::SmartPointer<Orv::INCExpression> operand, std::int32_t typeCode);
+  // `operand` is a node, never null.
+  ConversionNode(Orv::INCExpression* operand, std::int32_t typeCode);
 
   // (conv TYPE e)
   void Render(std::string& out) const override;
@@ -24,7 +25,8 @@ class ConversionNode final : public ValueNode<Orv::INCExpression> {
 
 class UnaryNode final : public ValueNode<Orv::INCExpression> {
  public:
-  UnaryNode(Orv::SmartPointer<Orv::INCExpression> operand, std::int32_t operatorCode);
+  // `operand` is a node, never null.
+  UnaryNode(Orv::INCExpression* operand, std::int32_t operatorCode);
 
   // (neg e), (sin e), ...
   void Render(std::string& out) const override;
@@ -37,8 +39,8 @@ class UnaryNode final : public ValueNode<Orv::INCExpression> {
 
 class BinaryNode final : public ValueNode<Orv::INCExpression> {
  public:
-  BinaryNode(Orv::SmartPointer<Orv::INCExpression> left, Orv::SmartPointer<Orv::INCExpression> right,
-             std::int32_t operatorCode);
+  // Both operands are nodes, never null.
+  BinaryNode(Orv::INCExpression* left, Orv::INCExpression* right, std::int32_t operatorCode);
 
   // (+ a b), (== a b), ...
   void Render(std::string& out) const override;
