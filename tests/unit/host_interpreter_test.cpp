@@ -2,6 +2,7 @@
 // blocks are parsed, and that every way a run fails gives back what it took.
 #include <gtest/gtest.h>
 
+#include "controller/method_mapper.h"
 #include "interpreter_fixture.h"
 #include "orvref/live_objects.h"
 
@@ -104,6 +105,42 @@ TEST_F(InterpreterRun, FramesMapProgrammedPointsToTheMachine) {
   // resets the programmable frame; the tool stays at (0, 5), so Y is 5.
   EXPECT_EQ(events(), (Lines{"2 RAPID 0.0,10.0,0.0", "4 RAPID 0.0,5.0,0.0", "6 RAPID 0.0,105.0,0.0",
                              "7 RAPID 0.0,5.0,0.0", "9 RAPID 1.0,5.0,0.0", "10 END"}));
+}
+
+// Counts the frame methods the interpreter asks the plug-in for.
+class CountingMethods final : public Orv::IMethodMapper {
+ public:
+  bool IsMethod(const Orv::String& name) override { return methods_.IsMethod(name); }
+  bool GetMethodReturnType(const Orv::String& name, Orv::IExecutionContext* context,
+                           Orv::SmartPointer<Orv::INCType>& type) override {
+    return methods_.GetMethodReturnType(name, context, type);
+  }
+  Orv::TResult EvaluateMethod(const Orv::String& name, Orv::SmartPointer<Orv::ArgumentTable> arguments,
+                              Orv::IExecutionContext* context, Orv::SmartPointer<Orv::INCObject>& result,
+                              std::uint32_t& status, Orv::String& message) override {
+    if (name == "MultiplyFrames") ++products;
+    return methods_.EvaluateMethod(name, std::move(arguments), context, result, status, message);
+  }
+
+  int products = 0;
+
+ private:
+  OrvTessan::MethodMapper methods_;
+};
+
+TEST_F(InterpreterRun, TheWholeFrameIsBuiltOnlyOnceAFrameChanges) {
+  CountingMethods methods;
+  context().SetMethodMapper(&methods);
+  // The frames start neutral, as the machine does.
+  ASSERT_TRUE(Run({Program("plain.mpf", {"G0 X10 Y5", "G1 X20 F100", "M30"})}).succeeded);
+  EXPECT_EQ(methods.products, 0);
+  EXPECT_EQ(events(), (Lines{"1 RAPID 10.0,5.0,0.0", "2 LINEAR 20.0,5.0,0.0 F100.0", "3 END"}));
+  // A settable frame selected and a translation chained: one whole frame
+  // each, one product for the chaining.
+  ASSERT_TRUE(Run({Program("framed.mpf", {"$P_UIFR[1]=CTRANS(X,100)", "G54 G0 X0", "ATRANS Y5", "G0 X0 Y0", "M30"})})
+                  .succeeded);
+  EXPECT_EQ(methods.products, 3);
+  EXPECT_EQ(events(), (Lines{"2 RAPID 100.0,0.0,0.0", "4 RAPID 100.0,5.0,0.0", "5 END"}));
 }
 
 TEST_F(InterpreterRun, AnArcOfARadiusHasItsCentreFromThePlugIn) {

@@ -69,9 +69,17 @@ bool FrameChain::Setup(std::string& error) {
   const Orv::SmartPointer<ArrayType> settableType(new ArrayType(frameType, {kSettableCount}));
   context_.scope().DeclareArray(kSettable, settableType.get());
   context_.scope().DeclareStruct(kProgrammable, structType);
+  // The frames start neutral, as the transformation just added does: the
+  // whole frame is first built when one of them changes.
   channel.AddTransformation(kTransformation, false);
-  bool changed = false;
-  return Refresh(changed, error);
+  StructValue* programmable = Programmable();
+  StructValue* settable = Settable();
+  if (programmable == nullptr || settable == nullptr) {
+    error = std::string("The frame variables ") + kProgrammable + " and " + kSettable + " cannot be declared.";
+    return false;
+  }
+  RememberBuiltFrom(programmable, settable);
+  return true;
 }
 
 StructValue* FrameChain::Programmable() const {
@@ -159,12 +167,16 @@ bool FrameChain::Refresh(bool& changed, std::string& error) {
   matrix_ = matrix->GetMatrix();
   inverse_ = inverse;
   offsets_ = std::move(offsets);
+  RememberBuiltFrom(programmable, settable);
+  return true;
+}
+
+void FrameChain::RememberBuiltFrom(StructValue* programmable, StructValue* settable) {
   builtProgrammable_ = programmable;
   builtSettable_ = settable;
   programmableChanges_ = programmable->Changes();
   settableChanges_ = settable->Changes();
   builtSelection_ = selected_;
-  return true;
 }
 
 namespace {

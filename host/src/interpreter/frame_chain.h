@@ -33,8 +33,8 @@ class FrameChain {
 
   FrameChain(ExecutionContext& context, Orv::ICommandMapper& commands);
 
-  // Declares the frame variables and the transformation; the channel must
-  // know the FRAME type.
+  // Declares the frame variables, neutral, and the transformation; the
+  // channel must know the FRAME type.
   bool Setup(std::string& error);
 
   // 0 selects $P_UIFR[0] (G500), 1 to 4 the frames of G54 to G57.
@@ -63,6 +63,7 @@ class FrameChain {
                        std::string& error);
   StructValue* Programmable() const;
   StructValue* Settable() const;
+  void RememberBuiltFrom(StructValue* programmable, StructValue* settable);
 
   ExecutionContext& context_;
   Orv::ICommandMapper& commands_;
