@@ -13,8 +13,9 @@ int ReportParseError(ParseSession& session, const char* text) {
   ScanState& scan = session.state.scan;
   if (std::strcmp(text, kSpecialError) != 0) {
     const std::string_view current(scan.currentText.data(), scan.currentText.size());
-    const std::size_t consumed = scan.oneCharacterAtATime ? std::min(scan.readPosition, current.size())
-                                                          : CharactersReadOneAtATime(current, scan.matchStarts);
+    const std::size_t consumed = scan.oneCharacterAtATime
+                                     ? std::min(scan.readPosition, current.size())
+                                     : session.state.readCounter.CharactersReadOneAtATime(current, scan.matchStarts);
     const Orv::String prefix = scan.currentText.substr(0, consumed);
     session.state.error.lastMessage = FormatMessage(kParseErrorAfter, prefix.c_str());
   }

@@ -14,6 +14,7 @@
 #include "orv/types.h"
 #include "parser/class_kinds.h"
 #include "parser/parse_arena.h"
+#include "parser/read_count.h"
 #include "parser/scanner.h"
 
 namespace Velkor::OrvTessan {
@@ -104,6 +105,8 @@ struct ParseState {
   TypeKinds typeKinds;
   Scanner programScanner;
   Scanner expressionScanner;
+  // Works out the prefix a syntax error message quotes.
+  ReadCounter readCounter;
   // Blocks of plain words are read without the grammar (plain_block.h);
   // tests turn this off to hold the two readings side by side.
   bool readPlainBlocks = true;

@@ -6,22 +6,31 @@
 
 namespace Velkor::OrvTessan {
 
-// Each start is read again by a scanner of its own fed one character at a
-// time, from the start state, as the scanner that met it was. What the
-// rules go on to make of a match does not change how far it read, so the
-// flags of this scanner do not matter.
-std::size_t CharactersReadOneAtATime(std::string_view text, const std::vector<std::size_t>& matchStarts) {
-  ScanState probe;
-  probe.SetInput(text);
-  probe.oneCharacterAtATime = true;
-  const MacroTable noMacros;
-  Scanner scanner(probe, noMacros);
+struct ReadCounter::Probe {
+  ScanState scan;
+  const MacroTable noMacros{};
+  Scanner scanner{scan, noMacros};
+};
+
+ReadCounter::ReadCounter() = default;
+ReadCounter::~ReadCounter() = default;
+
+// Each start is read again from the start state, as the scanner that met it
+// was. What the rules go on to make of a match does not change how far it
+// read, so the flags of the probe do not matter; each count still starts
+// from those of a fresh one.
+std::size_t ReadCounter::CharactersReadOneAtATime(std::string_view text, const std::vector<std::size_t>& matchStarts) {
+  if (!probe_) probe_ = std::make_unique<Probe>();
+  ScanState& scan = probe_->scan;
+  scan = ScanState{};
+  scan.SetInput(text);
+  scan.oneCharacterAtATime = true;
   std::size_t farthest = 0;
   for (const std::size_t start : matchStarts) {
-    probe.readPosition = start;
-    scanner.Flush();
-    scanner.NextToken();
-    farthest = std::max(farthest, probe.readPosition);
+    scan.readPosition = start;
+    probe_->scanner.Flush();
+    probe_->scanner.NextToken();
+    farthest = std::max(farthest, scan.readPosition);
   }
   return std::min(farthest, text.size());
 }

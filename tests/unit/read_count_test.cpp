@@ -105,7 +105,7 @@ Reading Read(const std::string& text, bool oneAtATime, bool labels) {
     const int token = state.programScanner.NextToken();
     reading.tokens.push_back(token);
     reading.counts.push_back(oneAtATime ? state.scan.readPosition
-                                        : CharactersReadOneAtATime(text, state.scan.matchStarts));
+                                        : state.readCounter.CharactersReadOneAtATime(text, state.scan.matchStarts));
     if (token == 0) break;
   }
   return reading;
