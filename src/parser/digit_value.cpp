@@ -8,11 +8,15 @@ constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
 // The digit's value, or `base` (no digit of this base) for any other byte.
+// Each range is one unsigned comparison; setting the case bit of a letter
+// makes it lower case and leaves no other byte in 'a' to 'f'.
 unsigned DigitOf(char c, unsigned base) {
-  unsigned digit = base;
-  if (c >= '0' && c <= '9') digit = static_cast<unsigned>(c - '0');
-  if (c >= 'A' && c <= 'F') digit = static_cast<unsigned>(c - 'A' + 10);
-  if (c >= 'a' && c <= 'f') digit = static_cast<unsigned>(c - 'a' + 10);
+  const unsigned byte = static_cast<unsigned char>(c);
+  unsigned digit = byte - '0';
+  if (digit > 9) {
+    const unsigned letter = (byte | 0x20u) - 'a';
+    digit = letter < 6 ? letter + 10 : base;
+  }
   return digit < base ? digit : base;
 }
 
