@@ -56,8 +56,17 @@ const AddressWord* ParseArena::Keep(const AddressWord& address) {
 
 const char* ParseArena::TextStore::Keep(std::string_view text) {
   const std::size_t needed = text.size() + 1;
-  // A text longer than what is left of a block goes to the next block with
-  // room for it, a new one when no block has.
+  if (filling_ == blocks_.size() || blocks_[filling_].size - used_ < needed) [[unlikely]]
+    MoveToRoomFor(needed);
+  char* kept = blocks_[filling_].characters.get() + used_;
+  *std::copy(text.begin(), text.end(), kept) = '\0';
+  used_ += needed;
+  return kept;
+}
+
+// A text longer than what is left of a block goes to the next block with
+// room for it, a new one when no block has.
+void ParseArena::TextStore::MoveToRoomFor(std::size_t needed) {
   while (filling_ < blocks_.size() && blocks_[filling_].size - used_ < needed) {
     ++filling_;
     used_ = 0;
@@ -66,10 +75,6 @@ const char* ParseArena::TextStore::Keep(std::string_view text) {
     const std::size_t size = std::max(kBlockSize, needed);
     blocks_.push_back({std::make_unique_for_overwrite<char[]>(size), size});
   }
-  char* kept = blocks_[filling_].characters.get() + used_;
-  *std::copy(text.begin(), text.end(), kept) = '\0';
-  used_ += needed;
-  return kept;
 }
 
 void ParseArena::TextStore::Clear() {

@@ -68,6 +68,8 @@ class ParseArena {
 
    private:
     static constexpr std::size_t kBlockSize = 1024;
+    // Out of line: a block's room runs out once in many texts.
+    [[gnu::noinline]] void MoveToRoomFor(std::size_t needed);
     struct Block {
       std::unique_ptr<char[]> characters;
       std::size_t size;
