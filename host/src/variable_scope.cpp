@@ -40,8 +40,11 @@ std::uint64_t TypeDigest(const Orv::INCType* type) {
   return Mix(reinterpret_cast<std::uintptr_t>(type));
 }
 
-std::uint64_t EntryDigest(const Orv::String& name, const Variable& variable) {
-  const std::uint64_t nameDigest = std::hash<std::string_view>()(std::string_view(name.data(), name.size()));
+std::uint64_t NameDigest(const Orv::String& name) {
+  return std::hash<std::string_view>()(std::string_view(name.data(), name.size()));
+}
+
+std::uint64_t EntryDigest(std::uint64_t nameDigest, const Variable& variable) {
   return Mix(nameDigest + Mix(static_cast<std::uint64_t>(variable.kind) + TypeDigest(variable.type.get())));
 }
 
@@ -122,7 +125,8 @@ Orv::TResult VariableScope::GetStructVariable(const Orv::String& name, Orv::Smar
 }
 
 void VariableScope::Replace(Frame& frame, const Orv::String& name, Variable& entry, Variable variable) {
-  frame.signature ^= EntryDigest(name, entry) ^ EntryDigest(name, variable);
+  const std::uint64_t nameDigest = NameDigest(name);
+  frame.signature ^= EntryDigest(nameDigest, entry) ^ EntryDigest(nameDigest, variable);
   entry = std::move(variable);
 }
 
@@ -131,7 +135,7 @@ Orv::TResult VariableScope::Declare(const Orv::String& name, Variable variable, 
   ForgetLastFound();
   const auto [found, added] = frame.variables.try_emplace(name, variable);
   if (added) {
-    frame.signature ^= EntryDigest(name, variable);
+    frame.signature ^= EntryDigest(NameDigest(name), variable);
   } else {
     Replace(frame, name, found->second, std::move(variable));
   }
