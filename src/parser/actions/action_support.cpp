@@ -19,7 +19,9 @@ bool RefuseWith(ParseSession& session, int number, const char* argument) {
 }
 
 namespace {
-SmartPointer<Orv::INCObjectExpression> ConstantOf(ParseSession& session, const SmartPointer<Orv::INCValue>& value) {
+// Inlined into each kind of constant: a block makes several.
+[[gnu::always_inline]] inline SmartPointer<Orv::INCObjectExpression> ConstantOf(
+    ParseSession& session, const SmartPointer<Orv::INCValue>& value) {
   SmartPointer<Orv::INCObjectExpression> constant;
   if (value) session.host().expressions->CreateConstantExpression(value.get(), constant);
   return constant;
