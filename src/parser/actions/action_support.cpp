@@ -58,20 +58,6 @@ SmartPointer<Orv::INCObjectExpression> ReferenceConstant(ParseSession& session, 
   return ConstantOf(session, value);
 }
 
-Expr* NewExpr(ParseSession& session, SmartPointer<Orv::INCObjectExpression> expression, std::int32_t type) {
-  Expr* value = session.arena().NewExpr();
-  value->expression = std::move(expression);
-  value->type = type;
-  return value;
-}
-
-bool Produce(ParseSession& session, Expr*& result, SmartPointer<Orv::INCObjectExpression> expression,
-             std::int32_t type) {
-  if (!expression) return Refuse(session);
-  result = NewExpr(session, std::move(expression), type);
-  return true;
-}
-
 SmartPointer<Orv::ArgumentExpressionList> NewArgumentList() {
   return new Orv::ArgumentExpressionList();
 }

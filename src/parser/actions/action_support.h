@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string_view>
+#include <utility>
 
 #include "orv/arguments.h"
 #include "orv/base.h"
@@ -44,12 +45,22 @@ inline Orv::INCStructExpression* AsStructExpression(const Orv::SmartPointer<Orv:
   return ParseState::Global().expressionKinds.As<Orv::INCStructExpression>(node.get());
 }
 
-// A new expression value in the parse arena.
-Expr* NewExpr(ParseSession& session, Orv::SmartPointer<Orv::INCObjectExpression> expression, std::int32_t type);
+// A new expression value in the parse arena. Inline, as is Produce: every
+// operator and operand of a block ends with one.
+inline Expr* NewExpr(ParseSession& session, Orv::SmartPointer<Orv::INCObjectExpression> expression, std::int32_t type) {
+  Expr* value = session.arena().NewExpr();
+  value->expression = std::move(expression);
+  value->type = type;
+  return value;
+}
 // Makes `expression` the action's result, or refuses the block when the
 // host could not build it (it is empty).
-bool Produce(ParseSession& session, Expr*& result, Orv::SmartPointer<Orv::INCObjectExpression> expression,
-             std::int32_t type);
+inline bool Produce(ParseSession& session, Expr*& result, Orv::SmartPointer<Orv::INCObjectExpression> expression,
+                    std::int32_t type) {
+  if (!expression) return Refuse(session);
+  result = NewExpr(session, std::move(expression), type);
+  return true;
+}
 
 // A new argument list owned by the caller (statements hand it to the host).
 Orv::SmartPointer<Orv::ArgumentExpressionList> NewArgumentList();
