@@ -18,25 +18,9 @@ bool RefuseWith(ParseSession& session, int number, const char* argument) {
   return false;
 }
 
-namespace {
-// Inlined into each kind of constant: a block makes several.
-[[gnu::always_inline]] inline SmartPointer<Orv::INCObjectExpression> ConstantOf(
-    ParseSession& session, const SmartPointer<Orv::INCValue>& value) {
-  SmartPointer<Orv::INCObjectExpression> constant;
-  if (value) session.host().expressions->CreateConstantExpression(value.get(), constant);
-  return constant;
-}
-}  // namespace
-
 SmartPointer<Orv::INCObjectExpression> StringConstant(ParseSession& session, std::string_view text) {
   SmartPointer<Orv::INCValue> value;
   session.host().values->CreateStringValue(HostText(text), value);
-  return ConstantOf(session, value);
-}
-
-SmartPointer<Orv::INCObjectExpression> IntConstant(ParseSession& session, std::int32_t number) {
-  SmartPointer<Orv::INCValue> value;
-  session.host().values->CreateIntValue(number, value);
   return ConstantOf(session, value);
 }
 

@@ -24,9 +24,22 @@ inline Orv::String HostText(std::string_view text) {
   return Orv::String(text.data(), text.size());
 }
 
+// The constant expression of a value; empty when there is none or the host
+// refuses to make one. Inline, as is IntConstant: a block makes several.
+inline Orv::SmartPointer<Orv::INCObjectExpression> ConstantOf(ParseSession& session,
+                                                              const Orv::SmartPointer<Orv::INCValue>& value) {
+  Orv::SmartPointer<Orv::INCObjectExpression> constant;
+  if (value) session.host().expressions->CreateConstantExpression(value.get(), constant);
+  return constant;
+}
+
 // Constant expressions; empty when the host refuses to make one.
 Orv::SmartPointer<Orv::INCObjectExpression> StringConstant(ParseSession& session, std::string_view text);
-Orv::SmartPointer<Orv::INCObjectExpression> IntConstant(ParseSession& session, std::int32_t value);
+inline Orv::SmartPointer<Orv::INCObjectExpression> IntConstant(ParseSession& session, std::int32_t number) {
+  Orv::SmartPointer<Orv::INCValue> value;
+  session.host().values->CreateIntValue(number, value);
+  return ConstantOf(session, value);
+}
 Orv::SmartPointer<Orv::INCObjectExpression> RealConstantExpression(ParseSession& session, double value);
 Orv::SmartPointer<Orv::INCObjectExpression> BoolConstant(ParseSession& session, bool value);
 // A constant whose value carries `object` (a reference value).
